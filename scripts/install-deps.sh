@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Installs what building, testing and running Tessaly needs, on Debian or Ubuntu.
+# Elsewhere it names the packages and leaves the installing to the user.
+set -euo pipefail
+
+PACKAGES=(
+  cmake make g++ pkg-config
+  qt6-base-dev
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  fonts-liberation fontconfig
+  xvfb xdotool x11-apps imagemagick
+  clang libclang-rt-dev
+)
+
+if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
+  echo "Tessaly: not a Debian/Ubuntu system; please install the equivalents of: ${PACKAGES[*]}" >&2
+  exit 0
+fi
+
+missing=()
+for package in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Tessaly: installing ${missing[*]}"
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then
+  if ! command -v sudo >/dev/null 2>&1; then
+    echo "Tessaly: please install as root: apt-get install ${missing[*]}" >&2
+    exit 1
+  fi
+  as_root=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update -qq
+"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

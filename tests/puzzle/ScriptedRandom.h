@@ -1,0 +1,28 @@
+// A generator that replays a fixed list of values, for tests that pin down the order of draws.
+#pragma once
+
+#include "Random.h"
+
+#include <stdexcept>
+#include <vector>
+
+class ScriptedRandom final : public RandomGenerator {
+public:
+    explicit ScriptedRandom(std::vector<int> values) : m_values(std::move(values)) {}
+
+    void Seed(unsigned) override { ++m_seeds; }
+    int Next() override
+    {
+        if (m_next >= m_values.size())
+            throw std::out_of_range("scripted random values used up");
+        return m_values[m_next++];
+    }
+
+    size_t Consumed() const { return m_next; }
+    int Seeds() const { return m_seeds; }
+
+private:
+    std::vector<int> m_values;
+    size_t m_next = 0;
+    int m_seeds = 0;
+};
