@@ -1,0 +1,16 @@
+// What a saved game holds: the board as the player sees it, the dealt puzzle, its solution, the hints taken.
+#pragma once
+
+#include "Grid81.h"
+
+#include <array>
+#include <string>
+
+struct SavedGame {
+    std::array<std::string, 81> m_texts;  // cell i: empty, or one digit "1"-"9"
+    Grid81 m_puzzle{};                    // non-zero = a given cell
+    Grid81 m_solution{};
+    int m_hintsUsed = 0;  // >= 0; 3 or more leaves no hints
+
+    bool operator==(const SavedGame&) const = default;
+};

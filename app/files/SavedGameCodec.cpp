@@ -1,0 +1,116 @@
+// Writing and checking the four lines of a saved game.
+#include "SavedGameCodec.h"
+
+#include <array>
+#include <charconv>
+#include <system_error>
+#include <utility>
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr size_t kCells = 81;
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Splits off the first four lines; the last one may lack its line end. A CR before the LF
+// is dropped, so files written with either convention read the same.
+std::optional<std::array<std::string_view, 4>> SplitFourLines(std::string_view bytes)
+{
+    std::array<std::string_view, 4> lines;
+    for (size_t n = 0; n < lines.size(); ++n) {
+        if (bytes.empty())
+            return std::nullopt;
+        const size_t end = bytes.find('\n');
+        std::string_view line = bytes.substr(0, end);
+        bytes = end == std::string_view::npos ? std::string_view{} : bytes.substr(end + 1);
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        lines[n] = line;
+    }
+    return lines;
+}
+
+// The fault of a line 1-3, if any.
+std::optional<SavedGameFault> CheckCellLine(std::string_view line)
+{
+    if (line.size() < kCells)
+        return SavedGameFault::ShortLine;
+    for (size_t i = 0; i < kCells; ++i) {
+        if (!IsDigit(line[i]))
+            return SavedGameFault::NotADigit;
+    }
+    return std::nullopt;
+}
+
+// Digits only: no sign, no blanks, and a value that fits an int.
+std::optional<int> ParseHintCount(std::string_view line)
+{
+    if (line.empty())
+        return std::nullopt;
+    for (char c : line) {
+        if (!IsDigit(c))
+            return std::nullopt;
+    }
+    int value = 0;
+    if (std::from_chars(line.data(), line.data() + line.size(), value).ec != std::errc{})
+        return std::nullopt;  // beyond int
+    return value;
+}
+
+Grid81 ReadGrid(std::string_view line)
+{
+    Grid81 grid{};
+    for (size_t i = 0; i < kCells; ++i)
+        grid[i] = line[i] - '0';
+    return grid;
+}
+
+SavedGameResult Rejected(SavedGameFault fault) { return {std::nullopt, fault}; }
+
+}  // namespace
+
+std::string EncodeSavedGame(const SavedGame& game)
+{
+    std::string bytes;
+    bytes.reserve(3 * (kCells + kLineEnd.size()) + 16);
+    for (const std::string& text : game.m_texts)
+        bytes += text.empty() ? "0" : text;
+    bytes += kLineEnd;
+    for (const Grid81* grid : {&game.m_puzzle, &game.m_solution}) {
+        for (int value : *grid)
+            bytes += std::to_string(value);
+        bytes += kLineEnd;
+    }
+    bytes += std::to_string(game.m_hintsUsed);
+    bytes += kLineEnd;
+    return bytes;
+}
+
+SavedGameResult DecodeSavedGame(std::string_view bytes)
+{
+    const auto lines = SplitFourLines(bytes);
+    if (!lines)
+        return Rejected(SavedGameFault::TooFewLines);
+    const auto& [shown, puzzle, solution, hints] = *lines;
+    for (std::string_view line : {shown, puzzle, solution}) {
+        if (const auto fault = CheckCellLine(line))
+            return Rejected(*fault);
+    }
+    const std::optional<int> hintsUsed = ParseHintCount(hints);
+    if (!hintsUsed)
+        return Rejected(SavedGameFault::BadHintCount);
+
+    SavedGame game;
+    game.m_puzzle = ReadGrid(puzzle);
+    game.m_solution = ReadGrid(solution);
+    game.m_hintsUsed = *hintsUsed;
+    for (size_t i = 0; i < kCells; ++i) {
+        // A given cell always shows its digit; a file that says otherwise was not written by us.
+        if (game.m_puzzle[i] != 0 && shown[i] != puzzle[i])
+            return Rejected(SavedGameFault::GivenMismatch);
+        if (shown[i] != '0')
+            game.m_texts[i] = std::string(1, shown[i]);
+    }
+    return {std::move(game)};
+}
