@@ -12,12 +12,13 @@
 enum class PuzzleFileError { CannotOpen, NoLines, BadLineNumber };
 
 struct PuzzleLineResult {
-    std::optional<std::string> line;  // set on success
-    PuzzleFileError error = PuzzleFileError::CannotOpen;
+    std::optional<std::string> line;  // set on success, without its line end
+    PuzzleFileError error = PuzzleFileError::CannotOpen;  // meaningful only without a line
 };
 
 // Reads line `lineNumber` (1-based) in reads of at most 254 characters, so a longer line
-// counts as more lines; past the end of the file the last line read stays.
+// counts as more lines; past the end of the file the last line read stays. CR LF and LF
+// end a line alike. Fails for lineNumber < 1, a file that cannot be opened or an empty file.
 PuzzleLineResult ReadPuzzleLine(const std::string& path, int lineNumber);
 
 // Positions 1-81 of the line, one character at a time: "1"-"9" a digit, anything else 0.
