@@ -1,0 +1,89 @@
+// Feeds arbitrary files to the data.dat reader and deals puzzles from them at every level.
+#include "FuzzCheck.h"
+#include "PuzzleFile.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <string_view>
+
+namespace {
+
+// One scratch file per fuzzing process, removed when the process ends.
+class ScratchFile {
+public:
+    ScratchFile()
+        : m_path(std::filesystem::temp_directory_path()
+                 / ("tessaly-datafile-fuzz-" + std::to_string(std::random_device{}()) + ".dat"))
+    {
+    }
+    ~ScratchFile()
+    {
+        std::error_code ignored;
+        std::filesystem::remove(m_path, ignored);
+    }
+
+    std::string Write(std::string_view bytes) const
+    {
+        std::ofstream(m_path, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return m_path.string();
+    }
+
+private:
+    std::filesystem::path m_path;
+};
+
+// Position i of the line: "1"-"9" is that digit, anything else (or nothing) 0.
+void CheckParsed(const Grid81& grid, std::string_view line)
+{
+    for (std::size_t i = 0; i < grid.size(); ++i) {
+        const char c = i < line.size() ? line[i] : '0';
+        FUZZ_CHECK(grid[i] == (c >= '1' && c <= '9' ? c - '0' : 0));
+    }
+}
+
+void CheckDeal(const std::string& path, int lineNumber, int level, bool fileEmpty)
+{
+    StdRandomGenerator random;
+    random.Seed(static_cast<unsigned>(lineNumber * 7 + level));
+    const DealResult dealt = DealPuzzle(path, lineNumber, level, random);
+    FUZZ_CHECK(dealt.game.has_value() == (!fileEmpty && lineNumber >= 1));
+    if (!dealt.game)
+        return;
+    for (std::size_t i = 0; i < 81; ++i) {
+        // Blanking and revealing never invent a digit.
+        FUZZ_CHECK(dealt.game->puzzle[i] == 0 || dealt.game->puzzle[i] == dealt.game->solution[i]);
+        FUZZ_CHECK(dealt.game->solution[i] >= 0 && dealt.game->solution[i] <= 9);
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static const ScratchFile scratch;
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const std::string path = scratch.Write(bytes);
+
+    CheckParsed(ParsePuzzleLine(bytes), bytes);
+    for (int lineNumber : {-1, 0, 1, 2, 3, 50}) {
+        const PuzzleLineResult read = ReadPuzzleLine(path, lineNumber);
+        if (lineNumber < 1) {
+            FUZZ_CHECK(!read.line && read.error == PuzzleFileError::BadLineNumber);
+            continue;
+        }
+        FUZZ_CHECK(read.line.has_value() == !bytes.empty());
+        if (!read.line) {
+            FUZZ_CHECK(read.error == PuzzleFileError::NoLines);
+            continue;
+        }
+        FUZZ_CHECK(read.line->size() <= 254);
+        CheckParsed(ParsePuzzleLine(*read.line), *read.line);
+    }
+    for (int level = 0; level <= 6; ++level)
+        CheckDeal(path, 1 + level * 9, level, bytes.empty());
+    return 0;
+}
