@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CCell.h"
+#include "DeviceContext.h"
 #include "Grid81.h"
 #include "Random.h"
 #include "Rect.h"
@@ -28,6 +29,10 @@ public:
 
     // Draws the whole board into the picture; does not touch the screen.
     void RenderBoard();
+    // Draws the whole board, at the picture's size, on `dc` instead.
+    void RenderBoard(DeviceContext& dc);
+    // How many times the picture has been drawn.
+    int RenderCount() const { return m_renderCount; }
     // RenderBoard, then asks for the whole window to be repainted from the picture.
     void Redraw();
 
@@ -63,4 +68,5 @@ protected:
 private:
     RandomGenerator& m_random;
     QImage m_picture;
+    int m_renderCount = 0;
 };
