@@ -1,0 +1,27 @@
+// The program: checks that data.dat is installed, then runs the game window until it closes.
+#pragma once
+
+#include <QString>
+
+class UiSeam;
+
+// The message when data.dat is missing beside the executable.
+inline constexpr const char* MissingDataMessage =
+    "data.dat file was removed, please reinstall Tessaly for windows\nProgram quit now";
+
+// True when `appDir` holds data.dat; otherwise tells the player through `ui` and is false.
+bool CheckDataFile(const QString& appDir, UiSeam& ui);
+
+class CGameApp {
+public:
+    // `appDir`: the executable's folder, without a trailing separator.
+    CGameApp(UiSeam& ui, QString appDir) : m_ui(ui), m_appDir(std::move(appDir)) {}
+
+    // Runs the game window modally when data.dat is there; returns the exit code, 0 when
+    // the game ran, 1 when data.dat is missing (no window opens then).
+    int InitInstance();
+
+private:
+    UiSeam& m_ui;
+    QString m_appDir;
+};

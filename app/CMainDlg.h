@@ -1,0 +1,89 @@
+// The game window: the board, the level list, the buttons, keyboard entry and quitting.
+#pragma once
+
+#include "CBitmapDialog.h"
+#include "Random.h"
+
+#include <QString>
+
+#include <string>
+
+class CBoardWnd;
+class KeyReleaseFilter;
+class QCheckBox;
+class QListWidget;
+class QMenu;
+class UiSeam;
+
+class CMainDlg : public CBitmapDialog {
+    Q_OBJECT
+public:
+    // Builds the whole window and deals the first Quick Game. `appDir` is the folder of
+    // the executable (without a trailing separator), where data.dat and print.bmp live;
+    // `random` feeds the board and Quick Game, and `ui` opens every modal window.
+    CMainDlg(UiSeam& ui, const QString& appDir, RandomGenerator& random = GameRandom());
+    ~CMainDlg() override;
+
+    // Enables the buttons 1003, 1004, 1014, 1011, 1008 and 1009, in this order, and when
+    // enabling also sets the caption of 1013 back to "Input game -> Solve".
+    void EnableGameButtons(bool enable);
+
+    // The keyboard entry for one released key, by virtual-key code (see VirtualKey.h).
+    void OnKeyRelease(int virtualKey);
+    // Space: reveals the solution's digit in the selected cell, up to three times a game.
+    // Nothing happens, and no hint is used, on a given cell or where the solution has no
+    // digit (a New Game grid leaves such cells).
+    void GiveHint();
+    // Every command ends here, so keys keep reaching the game.
+    void FocusLevelList();
+
+    // The window's context menu (right button outside the board): "&About Tessaly...".
+    void FillContextMenu(QMenu& menu);
+    // Runs the About box; closing it leaves the game as it was.
+    void ShowAbout();
+
+    // The control of the layout with this id (its objectName), or null.
+    QWidget* GetDlgItem(int id) const;
+
+    // Never ends the dialog: Enter does nothing.
+    void accept() override;
+    // Escape, the close box and Alt+F4: "Are you sure to quit?"; only Yes closes.
+    void reject() override;
+
+    // What the commands work with.
+    CBoardWnd* m_pBoard = nullptr;      // created once, lives as long as the window
+    QString m_appDir;
+    int m_level = 0;                    // 1-5, the level of the last Quick Game
+    int m_hintsUsed = 0;                // hints taken in the current game, 0-3 in play
+    QListWidget* m_levelList = nullptr; // control 1012, index + 1 = level
+    QCheckBox* m_showSmallCheck = nullptr;  // control 1017
+    UiSeam& m_ui;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private slots:
+    void OnQuickGame();
+    // The other commands, in CMainDlgCommands.cpp.
+    void OnSaveGame();
+    void OnLoadGame();
+    void OnDone();
+    void OnGetResult();
+    void OnShowSmall();
+    void OnNewGame();
+    void OnGetAnswer();
+    void OnPrintToPaper();
+    void OnGiveHelp();
+    void OnInputGame();
+
+private:
+    void CreateControls();
+    void ConnectCommands();
+    void CreateBoard(RandomGenerator& random);
+    // Writes `text` into the selected cell unless it is given, and redraws.
+    void SetSelectedCellText(const std::string& text);
+
+    RandomGenerator& m_random;
+    KeyReleaseFilter* m_keyFilter = nullptr;
+};
