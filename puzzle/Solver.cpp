@@ -187,6 +187,11 @@ int FewestCandidatesCell(const Board& board)
 // Answers "has this propagated board any completion?" by branching on the most constrained
 // cell; on true the board holds one. Each frame settles at least one cell, so the nesting
 // never exceeds the 81 cells.
+//
+// A wrong early branch can hide a large dead subtree while other orders find a completion
+// at once, so the search runs in rounds with a node budget that doubles each round, each
+// round trying digits in another order. A round that exhausts its tree within the budget
+// proves that there is no completion.
 class CompletionCheck {
 public:
     explicit CompletionCheck(SolveStats& stats) : m_stats(stats) {}
@@ -194,28 +199,52 @@ public:
     bool Complete(Board& board)
     {
         ++m_stats.completionChecks;
-        return Search(board, 1);
+        m_budget = kFirstBudget;
+        for (m_round = 0;; ++m_round, m_budget *= 2) {
+            Board attempt = board;
+            m_nodesLeft = m_budget;
+            const Outcome outcome = Search(attempt, 1);
+            if (outcome == Outcome::Found)
+                board = attempt;
+            if (outcome != Outcome::OutOfBudget)
+                return outcome == Outcome::Found;
+        }
     }
 
 private:
-    bool Search(Board& board, int frame)
+    enum class Outcome { Found, Exhausted, OutOfBudget };
+    static constexpr long long kFirstBudget = 64;
+
+    Outcome Search(Board& board, int frame)
     {
+        if (m_nodesLeft-- == 0)
+            return Outcome::OutOfBudget;
         ++m_stats.searchNodes;
         m_stats.deepestFrame = std::max(m_stats.deepestFrame, frame);
         const int cell = FewestCandidatesCell(board);
         if (cell < 0)
-            return true;
-        for (Mask left = board.candidates[cell]; left != 0; left &= left - 1) {
+            return Outcome::Found;
+        const int firstDigit = (m_round * 5 + cell * (m_round > 0 ? 1 : 0)) % 9;
+        for (int i = 0; i < 9; ++i) {
+            const int digit = 1 + (firstDigit + i) % 9;
+            if ((board.candidates[cell] & DigitBit(digit)) == 0)
+                continue;
             Board trial = board;
-            if (Assign(trial, cell, LowestDigit(left)) && Search(trial, frame + 1)) {
+            if (!Assign(trial, cell, digit))
+                continue;
+            const Outcome outcome = Search(trial, frame + 1);
+            if (outcome == Outcome::Found)
                 board = trial;
-                return true;
-            }
+            if (outcome != Outcome::Exhausted)
+                return outcome;
         }
-        return false;
+        return Outcome::Exhausted;
     }
 
     SolveStats& m_stats;
+    long long m_budget = kFirstBudget;
+    long long m_nodesLeft = 0;
+    int m_round = 0;
 };
 
 }  // namespace

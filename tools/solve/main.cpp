@@ -1,0 +1,96 @@
+// tessaly-solve: completes grids read one per line, so the solver can be graded and timed alone.
+#include "GridText.h"
+#include "Solver.h"
+
+#include <algorithm>
+#include <chrono>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "Usage: tessaly-solve [--time] [--help] < grids\n"
+    "\n"
+    "Reads grids from standard input, one per line: 81 characters in row-major order,\n"
+    "1-9 a digit, 0 or . an empty cell (a trailing CR is ignored). For every grid prints\n"
+    "its smallest completion in row-major order as 81 digits, or \"No Answer\" when there\n"
+    "is none (also when a digit already repeats in a row, column or box).\n"
+    "A line that is not a grid is reported on standard error with its line number; the\n"
+    "other lines are still answered and the exit status is then 1.\n"
+    "\n"
+    "  --time  also write each grid's solving time in microseconds and a summary line\n"
+    "          (count, median, max) to standard error\n"
+    "  --help  show this text\n";
+
+struct Options {
+    bool time = false;
+    bool help = false;
+};
+
+bool ParseOptions(int argc, char** argv, Options& options)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--time")
+            options.time = true;
+        else if (argument == "--help")
+            options.help = true;
+        else {
+            std::cerr << "tessaly-solve: unknown option '" << argument << "'\n\n" << kUsage;
+            return false;
+        }
+    }
+    return true;
+}
+
+void PrintTimeSummary(std::vector<long long> micros)
+{
+    if (micros.empty()) {
+        std::cerr << "solved 0 grids\n";
+        return;
+    }
+    std::sort(micros.begin(), micros.end());
+    std::cerr << "solved " << micros.size() << " grids: median " << micros[micros.size() / 2]
+              << " us, max " << micros.back() << " us\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    Options options;
+    if (!ParseOptions(argc, argv, options))
+        return 2;
+    if (options.help) {
+        std::cout << kUsage;
+        return 0;
+    }
+    std::ios::sync_with_stdio(false);
+    bool allGrids = true;
+    std::vector<long long> micros;
+    std::string line;
+    for (long long lineNumber = 1; std::getline(std::cin, line); ++lineNumber) {
+        const auto grid = ParseGridLine(line);
+        if (!grid) {
+            std::cerr << "tessaly-solve: line " << lineNumber
+                      << ": not a grid (need 81 characters of 1-9, 0 or .)\n";
+            allGrids = false;
+            continue;
+        }
+        Grid81 result{};
+        const auto start = std::chrono::steady_clock::now();
+        const bool solved = SolveGrid(*grid, result);
+        const auto elapsed = std::chrono::steady_clock::now() - start;
+        std::cout << (solved ? FormatGrid(result) : std::string("No Answer")) << '\n';
+        if (options.time) {
+            micros.push_back(std::chrono::duration_cast<std::chrono::microseconds>(elapsed).count());
+            std::cerr << "line " << lineNumber << ": " << micros.back() << " us\n";
+        }
+    }
+    if (options.time)
+        PrintTimeSummary(std::move(micros));
+    return allGrids ? 0 : 1;
+}
