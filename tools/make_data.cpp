@@ -1,5 +1,7 @@
 // Writes data.dat: distinct random complete solution grids, one per line, from a fixed seed.
 // Usage: tessaly-make-data [count] > res/data.dat
+// res/data.dat is the output of `tessaly-make-data > res/data.dat` built with libstdc++; the order
+// std::shuffle makes belongs to the standard library, so another one writes other valid grids.
 #include "Grid81.h"
 #include "Placement.h"
 
