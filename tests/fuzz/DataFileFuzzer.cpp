@@ -2,6 +2,7 @@
 #include "FuzzCheck.h"
 #include "PuzzleFile.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -45,19 +46,11 @@ void CheckParsed(const Grid81& grid, std::string_view line)
     }
 }
 
-void CheckDeal(const std::string& path, int lineNumber, int level, bool fileEmpty)
+// Blanking and revealing never invent a digit.
+void CheckPuzzle(const Grid81& puzzle, const Grid81& solution)
 {
-    StdRandomGenerator random;
-    random.Seed(static_cast<unsigned>(lineNumber * 7 + level));
-    const DealResult dealt = DealPuzzle(path, lineNumber, level, random);
-    FUZZ_CHECK(dealt.game.has_value() == (!fileEmpty && lineNumber >= 1));
-    if (!dealt.game)
-        return;
-    for (std::size_t i = 0; i < 81; ++i) {
-        // Blanking and revealing never invent a digit.
-        FUZZ_CHECK(dealt.game->puzzle[i] == 0 || dealt.game->puzzle[i] == dealt.game->solution[i]);
-        FUZZ_CHECK(dealt.game->solution[i] >= 0 && dealt.game->solution[i] <= 9);
-    }
+    for (std::size_t i = 0; i < puzzle.size(); ++i)
+        FUZZ_CHECK(puzzle[i] == 0 || puzzle[i] == solution[i]);
 }
 
 }  // namespace
@@ -81,9 +74,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             continue;
         }
         FUZZ_CHECK(read.line->size() <= 254);
+        // Without CRs, line 1 is the text before the first LF, cut at 254 characters.
+        if (lineNumber == 1 && bytes.find('\r') == std::string_view::npos)
+            FUZZ_CHECK(*read.line == bytes.substr(0, std::min<std::size_t>(bytes.find('\n'), 254)));
         CheckParsed(ParsePuzzleLine(*read.line), *read.line);
     }
-    for (int level = 0; level <= 6; ++level)
-        CheckDeal(path, 1 + level * 9, level, bytes.empty());
+
+    // Every level, including those out of range, on the first line; the file read once more
+    // through the whole deal.
+    const Grid81 solution = ParsePuzzleLine(bytes.substr(0, bytes.find('\n')));
+    StdRandomGenerator random;
+    for (int level = 0; level <= 6; ++level) {
+        Grid81 puzzle = solution;
+        ApplyLevelPattern(puzzle, solution, level, random);
+        CheckPuzzle(puzzle, solution);
+    }
+    const int level = static_cast<int>(size % 7);
+    const DealResult dealt = DealPuzzle(path, 1 + level * 9, level, random);
+    FUZZ_CHECK(dealt.game.has_value() == !bytes.empty());
+    if (dealt.game)
+        CheckPuzzle(dealt.game->puzzle, dealt.game->solution);
     return 0;
 }
