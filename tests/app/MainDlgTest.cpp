@@ -1,0 +1,299 @@
+// The game window: its layout, the first game, Quick Game, Enter, quitting and About.
+#include "CAboutDlg.h"
+#include "GameWindowFixture.h"
+#include "PuzzleFile.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+
+namespace {
+
+struct ControlCase {
+    int id;
+    const char* caption;  // text of a button, label or check box; null for others
+    QRect geometry;
+    bool visible;
+};
+
+// Positions converted by hand from the layout's dialog units (x * 6 / 4, y * 13 / 8, rounded).
+const ControlCase ControlCases[] = {
+    {1012, nullptr, QRect(210, 514, 162, 71), true},
+    {1007, "Quick Game", QRect(209, 592, 162, 24), true},
+    {1003, "Save Game", QRect(0, 483, 162, 24), true},
+    {1004, "Load Game", QRect(0, 512, 162, 24), true},
+    {1011, "Give me some help!", QRect(425, 483, 162, 24), true},
+    {1008, "Done! Am I Right?", QRect(425, 514, 162, 24), true},
+    {1009, "Print to Paper", QRect(425, 544, 162, 25), true},
+    {1001, nullptr, QRect(378, 518, 27, 26), false},
+    {1000, "Static", QRect(0, 0, 588, 442), true},
+    {1005, "New Game", QRect(165, 509, 69, 24), false},
+    {1006, "GetAnswer", QRect(164, 536, 84, 25), false},
+    {-1, "Use mouse to highlight the grid, then press Number key to input the number(1-9)\nPress 0 to clear the grid",
+     QRect(3, 621, 584, 32), true},
+    {1014, "Get Result", QRect(207, 481, 168, 21), true},
+    {1017, "Show small number", QRect(425, 580, 147, 16), true},
+    {1013, "Input game -> Solve", QRect(0, 541, 162, 25), true},
+};
+
+QString Caption(QWidget* control)
+{
+    if (auto* button = qobject_cast<QAbstractButton*>(control))
+        return button->text();
+    if (auto* label = qobject_cast<QLabel*>(control))
+        return label->text();
+    return {};
+}
+
+using MainDlgTest = GameWindowFixture;
+
+}  // namespace
+
+TEST_F(MainDlgTest, WindowHasTheCaptionFixedSizeAndNoMinimiseOrMaximiseBox)
+{
+    EXPECT_EQ(m_dialog->windowTitle(), "Brevmark Tessaly for windows");
+    EXPECT_EQ(m_dialog->size(), QSize(588, 663));
+    EXPECT_EQ(m_dialog->minimumSize(), m_dialog->maximumSize());
+    EXPECT_FALSE(m_dialog->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(m_dialog->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(m_dialog->windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(m_dialog->windowIcon().isNull());
+}
+
+TEST_F(MainDlgTest, EveryControlHasItsCaptionPositionAndVisibility)
+{
+    for (const ControlCase& expected : ControlCases) {
+        SCOPED_TRACE(expected.id);
+        QWidget* control = m_dialog->GetDlgItem(expected.id);
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(control->geometry(), expected.geometry);
+        EXPECT_EQ(control->isVisible(), expected.visible);
+        if (expected.caption) {
+            EXPECT_EQ(Caption(control), QString::fromUtf8(expected.caption));
+        }
+    }
+}
+
+TEST_F(MainDlgTest, TabOrderFollowsTheLayout)
+{
+    const std::vector<QString> expected = {"1012", "1007", "1003", "1004", "1011", "1008", "1009",
+                                           "1001", "1005", "1006", "1014", "1017", "1013"};
+    std::vector<QString> order;
+    QWidget* widget = m_dialog->m_levelList;
+    do {
+        if (std::find(expected.begin(), expected.end(), widget->objectName()) != expected.end())
+            order.push_back(widget->objectName());
+        widget = widget->nextInFocusChain();
+    } while (widget != m_dialog->m_levelList);
+    EXPECT_EQ(order, expected);
+}
+
+TEST_F(MainDlgTest, NoButtonIsADefaultButton)
+{
+    for (QPushButton* button : m_dialog->findChildren<QPushButton*>()) {
+        EXPECT_FALSE(button->isDefault()) << button->objectName().toStdString();
+        EXPECT_FALSE(button->autoDefault()) << button->objectName().toStdString();
+    }
+}
+
+TEST_F(MainDlgTest, BoardLiesOverTheFrame)
+{
+    EXPECT_EQ(Board().geometry(), m_dialog->GetDlgItem(1000)->geometry());
+    EXPECT_EQ(Board().m_cells.size(), 81u);
+    EXPECT_TRUE(Board().isVisible());
+}
+
+TEST_F(MainDlgTest, FirstGameIsVeryEasyWithTheSmallDigitsTicked)
+{
+    QStringList levels;
+    for (int row = 0; row < m_dialog->m_levelList->count(); ++row)
+        levels << m_dialog->m_levelList->item(row)->text();
+    EXPECT_EQ(levels, QStringList({"Very Easy", "Easy", "Normal", "Hard", "Hell"}));
+    EXPECT_EQ(m_dialog->m_levelList->currentRow(), 0);
+    EXPECT_EQ(m_dialog->m_level, 1);
+    EXPECT_EQ(m_dialog->m_hintsUsed, 0);
+    EXPECT_TRUE(m_dialog->m_showSmallCheck->isChecked());
+    EXPECT_TRUE(m_ui.m_messages.isEmpty());
+    EXPECT_NE(FirstCell(true), FirstCell(false));  // a dealt game has givens and blanks
+}
+
+class QuickGameAtLevel : public GameWindowFixture, public testing::WithParamInterface<int> {};
+
+TEST_P(QuickGameAtLevel, DealsTheDrawnLineAtTheSelectedLevel)
+{
+    const int index = GetParam();
+    m_dialog->m_hintsUsed = 3;
+    m_dialog->EnableGameButtons(false);
+    static_cast<QPushButton*>(m_dialog->GetDlgItem(1013))->setText("something else");
+    m_dialog->GetDlgItem(1003)->setFocus();
+    m_dialog->m_levelList->setCurrentRow(index);
+
+    FixedSeedRandom replay = m_random;  // the draws this Quick Game is about to make
+    Press(1007);
+
+    EXPECT_EQ(m_dialog->m_level, index + 1);
+    EXPECT_EQ(m_dialog->m_hintsUsed, 0);
+    for (const int id : {1003, 1004, 1014, 1011, 1008, 1009})
+        EXPECT_TRUE(m_dialog->GetDlgItem(id)->isEnabled()) << id;
+    EXPECT_EQ(Caption(m_dialog->GetDlgItem(1013)), "Input game -> Solve");
+    EXPECT_EQ(m_dialog->focusWidget(), m_dialog->m_levelList);
+
+    // The line number is drawn first, then the level pattern's draws follow.
+    const int line = RandomBelow(replay, 50) + 1;
+    const DealResult expected = DealPuzzle(DataFile().toStdString(), line, index + 1, replay);
+    ASSERT_TRUE(expected.game);
+    EXPECT_EQ(Board().m_solution, expected.game->solution);
+    EXPECT_EQ(Board().m_puzzle, expected.game->puzzle);
+    for (int i = 0; i < 81; ++i)
+        EXPECT_EQ(Board().m_cells[i]->m_given, expected.game->puzzle[i] != 0) << i;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLevel, QuickGameAtLevel, testing::Range(0, 5));
+
+TEST_F(MainDlgTest, QuickGameWithoutSelectionAsksForALevelAndChangesNothing)
+{
+    m_dialog->m_levelList->setCurrentRow(3);
+    Press(1007);
+    m_dialog->m_hintsUsed = 2;
+    const auto before = Texts();
+    m_dialog->m_levelList->clearSelection();
+    m_dialog->m_levelList->setCurrentRow(-1);
+    m_dialog->GetDlgItem(1003)->setFocus();
+
+    Press(1007);
+
+    EXPECT_EQ(m_ui.m_messages, QStringList({"Please select a game level"}));
+    EXPECT_EQ(m_dialog->m_level, 4);
+    EXPECT_EQ(m_dialog->m_hintsUsed, 2);
+    EXPECT_EQ(Texts(), before);
+    EXPECT_EQ(m_dialog->focusWidget(), m_dialog->m_levelList);
+}
+
+TEST_F(MainDlgTest, UnreadableDataFileAtGameTimeKeepsTheGameLevelAndHints)
+{
+    m_dialog->m_hintsUsed = 2;
+    const auto before = Texts();
+    const Grid81 solution = Board().m_solution;
+    ASSERT_TRUE(QFile::remove(DataFile()));
+    m_dialog->m_levelList->setCurrentRow(4);
+
+    Press(1007);
+
+    EXPECT_EQ(m_ui.m_messages, QStringList({"error! can't read data.dat, the game on the board stays"}));
+    EXPECT_EQ(m_dialog->m_level, 1);
+    EXPECT_EQ(m_dialog->m_hintsUsed, 2);
+    EXPECT_EQ(Texts(), before);
+    EXPECT_EQ(Board().m_solution, solution);
+    EXPECT_EQ(m_dialog->focusWidget(), m_dialog->m_levelList);
+}
+
+TEST_F(MainDlgTest, EveryCommandGivesTheFocusBackToTheLevelList)
+{
+    for (const int id : {1003, 1004, 1005, 1006, 1007, 1008, 1009, 1011, 1013, 1014, 1017}) {
+        SCOPED_TRACE(id);
+        m_dialog->GetDlgItem(1007)->setFocus();
+        m_dialog->m_levelList->setCurrentRow(0);
+        m_ui.m_answers.assign(4, false);  // any question a command asks is answered No
+        Press(id);
+        EXPECT_EQ(m_dialog->focusWidget(), m_dialog->m_levelList);
+    }
+}
+
+TEST_F(MainDlgTest, EnterNeitherClosesTheWindowNorPressesAButton)
+{
+    std::vector<std::unique_ptr<QSignalSpy>> spies;
+    for (QPushButton* button : m_dialog->findChildren<QPushButton*>())
+        spies.push_back(std::make_unique<QSignalSpy>(button, &QPushButton::clicked));
+    for (QWidget* target : {static_cast<QWidget*>(m_dialog->m_levelList), m_dialog->GetDlgItem(1007),
+                            static_cast<QWidget*>(m_dialog.get())}) {
+        QTest::keyClick(target, Qt::Key_Return);
+        QTest::keyClick(target, Qt::Key_Enter, Qt::KeypadModifier);
+    }
+    m_dialog->accept();
+
+    EXPECT_TRUE(m_dialog->isVisible());
+    EXPECT_TRUE(m_ui.m_questions.isEmpty());
+    for (const auto& spy : spies)
+        EXPECT_EQ(spy->count(), 0);
+}
+
+TEST_F(MainDlgTest, EscapeAnsweredNoGoesOnWithTheSameGame)
+{
+    const auto before = Texts();
+    m_ui.m_answers = {false};
+    QTest::keyPress(m_dialog->m_levelList, Qt::Key_Escape);
+
+    EXPECT_EQ(m_ui.m_questions, QStringList({"Question: Are you sure to quit?"}));
+    EXPECT_TRUE(m_dialog->isVisible());
+    EXPECT_EQ(Texts(), before);
+    EXPECT_EQ(m_dialog->m_level, 1);
+}
+
+TEST_F(MainDlgTest, EscapeAnsweredYesClosesTheWindow)
+{
+    m_ui.m_answers = {true};
+    QTest::keyPress(m_dialog->m_levelList, Qt::Key_Escape);
+
+    EXPECT_EQ(m_ui.m_questions, QStringList({"Question: Are you sure to quit?"}));
+    EXPECT_FALSE(m_dialog->isVisible());
+    EXPECT_EQ(m_dialog->result(), QDialog::Rejected);
+}
+
+TEST_F(MainDlgTest, CloseBoxAsksAndNoKeepsTheWindowOpen)
+{
+    m_ui.m_answers = {false, true};
+    EXPECT_FALSE(m_dialog->close());
+    EXPECT_TRUE(m_dialog->isVisible());
+    EXPECT_TRUE(m_dialog->close());
+    EXPECT_FALSE(m_dialog->isVisible());
+    EXPECT_EQ(m_ui.m_questions.size(), 2);
+}
+
+TEST_F(MainDlgTest, ContextMenuOpensTheAboutBoxAndClosingItLeavesTheGame)
+{
+    QMenu menu;
+    m_dialog->FillContextMenu(menu);
+    ASSERT_EQ(menu.actions().size(), 1);
+    EXPECT_EQ(menu.actions().front()->text(), "&About Tessaly...");
+
+    const auto before = Texts();
+    QString shownTitle;
+    QTimer::singleShot(0, [&shownTitle] {
+        if (QWidget* about = QApplication::activeModalWidget()) {
+            shownTitle = about->windowTitle();
+            about->close();
+        }
+    });
+    menu.actions().front()->trigger();
+
+    EXPECT_EQ(shownTitle, "About Tessaly");
+    EXPECT_TRUE(m_dialog->isVisible());
+    EXPECT_EQ(Texts(), before);
+    EXPECT_TRUE(m_ui.m_questions.isEmpty());
+}
+
+TEST(AboutDlgTest, ShowsIconVersionAndOkAtTheirPlaces)
+{
+    CAboutDlg about;
+    EXPECT_EQ(about.windowTitle(), "About Tessaly");
+    EXPECT_EQ(about.size(), QSize(353, 89));
+    auto* version = about.findChild<QLabel*>("-1");
+    ASSERT_NE(version, nullptr);
+    EXPECT_EQ(version->text(), "Tessaly Version 1.0");
+    EXPECT_EQ(version->geometry(), QRect(60, 16, 179, 13));
+    auto* icon = about.findChild<QLabel*>("128");
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(icon->pos(), QPoint(17, 28));
+    EXPECT_FALSE(icon->pixmap().isNull());
+    auto* ok = about.findChild<QPushButton*>("1");
+    ASSERT_NE(ok, nullptr);
+    EXPECT_EQ(ok->text(), "OK");
+    EXPECT_EQ(ok->geometry(), QRect(267, 11, 75, 23));
+    EXPECT_TRUE(ok->isDefault());
+}

@@ -1,0 +1,46 @@
+// A seam that answers at once and remembers what the game asked, so no test waits on a window.
+#pragma once
+
+#include "UiSeam.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+
+class RecordingUi final : public UiSeam {
+public:
+    void ShowMessage(const QString& text) override { m_messages << text; }
+    bool AskQuestion(const QString& text, const QString& caption) override
+    {
+        m_questions << caption + ": " + text;
+        if (m_answers.empty())
+            return false;
+        const bool answer = m_answers.front();
+        m_answers.pop_front();
+        return answer;
+    }
+    QString GetSaveFileName(const QString& dir, const QString& filter) override
+    {
+        m_fileDialogs << "save " + dir + " " + filter;
+        return m_chosenPath;
+    }
+    QString GetOpenFileName(const QString& dir, const QString& filter) override
+    {
+        m_fileDialogs << "open " + dir + " " + filter;
+        return m_chosenPath;
+    }
+    bool OpenWithDefaultProgram(const QString& path) override
+    {
+        m_opened << path;
+        return m_openSucceeds;
+    }
+
+    QStringList m_messages;
+    QStringList m_questions;          // "caption: text"
+    std::deque<bool> m_answers;       // next answers to AskQuestion; No once used up
+    QStringList m_fileDialogs;
+    QString m_chosenPath;             // what both file dialogs return
+    QStringList m_opened;
+    bool m_openSucceeds = true;
+};
