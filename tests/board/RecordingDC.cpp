@@ -27,8 +27,6 @@ std::string RecordingDC::Name(PenHandle pen)
     const int id = static_cast<int>(pen);
     if (id == 0)
         return "stock";
-    if (id <= 26)
-        return std::string(1, static_cast<char>('A' + id - 1));
     char name[16];
     std::snprintf(name, sizeof name, "P%d", id);
     return name;

@@ -26,8 +26,8 @@ public:
     int VertSizeMillimetres() const override { return m_vertSize; }
     int VertResPixels() const override { return m_vertRes; }
 
-    // Pens are named A, B, C ... in the order they were created; the stock pen is "stock".
-    // Entries: "create A 000000 w1", "delete A", "select A", "font Arial 150", "move 1,2",
+    // Pens are named P1, P2, ... in the order they were created; the stock pen is "stock".
+    // Entries: "create P1 000000 w1", "delete P1", "select P1", "font Arial 150", "move 1,2",
     // "line 3,4", "fill 0,0,5,5 ffffff", "textcolor 000000", "bkcolor ffffff",
     // "bkmode opaque", "text '5' 26,16,91,65".
     const std::vector<std::string>& Log() const { return m_log; }

@@ -1,0 +1,91 @@
+// Selecting the cell under the mouse with real move events on a shown board.
+#include "BoardFixture.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Counts the paint events that an invalidation brings.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
+
+class MouseMove : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_dialog.dialog.resize(600, 460);
+        m_dialog.dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_dialog.dialog));
+        QCoreApplication::processEvents();
+        m_dialog.board->installEventFilter(&m_paints);
+    }
+
+    // Moves the mouse to (x, y) and returns how many renders and paints followed.
+    std::pair<int, int> MoveTo(int x, int y)
+    {
+        const int renders = board().RenderCount();
+        const int paints = m_paints.paints;
+        QTest::mouseMove(&board(), QPoint(x, y));
+        QCoreApplication::processEvents();
+        return {board().RenderCount() - renders, m_paints.paints - paints};
+    }
+
+    CBoardWnd& board() { return *m_dialog.board; }
+    BoardOnDialog m_dialog;
+    PaintCounter m_paints;
+};
+
+}  // namespace
+
+TEST_F(MouseMove, TopLeftCornerBelongsToTheCell)
+{
+    const auto [renders, paints] = MoveTo(65, 49);
+    EXPECT_EQ(board().m_selected, &m_dialog.Cell(10));
+    EXPECT_EQ(renders, 1);
+    EXPECT_GE(paints, 1);
+    MoveTo(64, 48);
+    EXPECT_EQ(board().m_selected, &m_dialog.Cell(0));
+}
+
+TEST_F(MouseMove, OutsideEveryCellSelectsAndRedrawsNothing)
+{
+    MoveTo(300, 300);
+    CCell* selected = board().m_selected;
+    for (const QPoint point : {QPoint(586, 10), QPoint(10, 441)}) {
+        const auto [renders, paints] = MoveTo(point.x(), point.y());
+        EXPECT_EQ(renders, 0) << point.x() << "," << point.y();
+        EXPECT_EQ(paints, 0) << point.x() << "," << point.y();
+        EXPECT_EQ(board().m_selected, selected);
+    }
+}
+
+TEST_F(MouseMove, MovingInsideTheSelectedCellRedrawsEveryTime)
+{
+    MoveTo(70, 60);
+    for (const QPoint point : {QPoint(71, 60), QPoint(72, 61), QPoint(129, 97)}) {
+        const auto [renders, paints] = MoveTo(point.x(), point.y());
+        EXPECT_EQ(renders, 1);
+        EXPECT_GE(paints, 1);
+        EXPECT_EQ(board().m_selected, &m_dialog.Cell(10));
+    }
+}
+
+TEST_F(MouseMove, SelectionShowsRedOnThePicture)
+{
+    MoveTo(300, 300);
+    EXPECT_EQ(board().m_selected, &m_dialog.Cell(4 * 9 + 6));
+    EXPECT_EQ(board().Picture().pixelColor(300, 294).green(), 0);
+    EXPECT_GE(board().Picture().pixelColor(300, 294).red(), 200);
+    EXPECT_EQ(board().Picture().pixelColor(30, 0).red(), 0);  // the first cell lost its outline
+}
