@@ -1,0 +1,63 @@
+// SolveGrid allocates nothing: global operator new counts what happens while a solve runs.
+#include "GridText.h"
+#include "PuzzleMaker.h"
+#include "Solver.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+namespace {
+
+std::atomic<bool> g_counting{false};
+std::atomic<int> g_allocations{0};
+
+}  // namespace
+
+void* operator new(std::size_t size)
+{
+    if (g_counting.load())
+        ++g_allocations;
+    if (void* memory = std::malloc(size == 0 ? 1 : size))
+        return memory;
+    throw std::bad_alloc();
+}
+
+void operator delete(void* memory) noexcept { std::free(memory); }
+void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+
+namespace {
+
+TEST(NoAllocationTest, SolvingAllocatesNothing)
+{
+    StdRandomGenerator random;
+    random.Seed(11);
+    const Grid81 puzzle = MakeMinimalPuzzle(MakeRandomSolution(random), random);
+    const auto hard = ParseGridLine(
+        ".....6....59.....82....8....45........3........6..3.54...325..6..................");
+    ASSERT_TRUE(hard.has_value());
+    Grid81 result{};
+    g_allocations = 0;
+    g_counting = true;
+    const bool solvedEmpty = SolveGrid(Grid81{}, result);
+    const bool solvedPuzzle = SolveGrid(puzzle, result);
+    const bool solvedHard = SolveGrid(*hard, result);
+    g_counting = false;
+    EXPECT_TRUE(solvedEmpty && solvedPuzzle && solvedHard);
+    EXPECT_EQ(g_allocations.load(), 0);
+}
+
+// The counter itself must see allocations, or the test above proves nothing.
+TEST(NoAllocationTest, CounterSeesAnAllocation)
+{
+    g_allocations = 0;
+    g_counting = true;
+    int* volatile value = new int(5);  // volatile: the pair must not be optimised away
+    g_counting = false;
+    delete value;
+    EXPECT_EQ(g_allocations.load(), 1);
+}
+
+}  // namespace

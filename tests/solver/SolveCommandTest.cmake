@@ -1,0 +1,44 @@
+# Runs tessaly-solve on a few lines: answers, No Answer, a bad line, --time, --help, a bad option.
+# Called as: cmake -DSOLVE=<path of tessaly-solve> -DWORK_DIR=<scratch folder> -P SolveCommandTest.cmake
+set(input "${WORK_DIR}/solve-input.txt")
+file(WRITE "${input}"
+  "0000000000000000000000000000000000000000000000000000000000000000000000000000000000\n"
+  ".....6....59.....82....8....45........3........6..3.54...325..6..................\r\n"
+  "not a grid\n"
+  "11...............................................................................\n")
+
+function(expect_match what text pattern)
+  if(NOT text MATCHES "${pattern}")
+    message(FATAL_ERROR "${what}: expected to match '${pattern}', got:\n${text}")
+  endif()
+endfunction()
+
+execute_process(COMMAND "${SOLVE}" --time INPUT_FILE "${input}"
+  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+set(expected_out
+  "138246579659137248274598163745682391813459627926713854487325916362971485591864732\nNo Answer\n")
+if(NOT out STREQUAL expected_out)
+  message(FATAL_ERROR "answers: expected\n${expected_out}got\n${out}")
+endif()
+if(status EQUAL 0)
+  message(FATAL_ERROR "a bad line must give a non-zero exit status")
+endif()
+expect_match("bad lines" "${err}" "line 1: not a grid")
+expect_match("bad lines" "${err}" "line 3: not a grid")
+expect_match("timing" "${err}" "line 2: [0-9]+ us")
+expect_match("summary" "${err}" "solved 2 grids: median [0-9]+ us, max [0-9]+ us")
+
+execute_process(COMMAND "${SOLVE}" --help OUTPUT_VARIABLE out RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "--help must succeed")
+endif()
+expect_match("help" "${out}" "No Answer")
+expect_match("help" "${out}" "--time")
+
+execute_process(COMMAND "${SOLVE}" --frobnicate INPUT_FILE "${input}"
+  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+if(status EQUAL 0)
+  message(FATAL_ERROR "an unknown option must give a non-zero exit status")
+endif()
+expect_match("unknown option" "${err}" "unknown option '--frobnicate'")
+expect_match("unknown option" "${err}" "Usage: tessaly-solve")
