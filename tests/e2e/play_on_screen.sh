@@ -1,0 +1,179 @@
+#!/usr/bin/env bash
+# Plays a few keys on the real game window under Xvfb and checks the board on screenshots.
+# Usage: play_on_screen.sh <tessaly executable> <folder for screenshots>
+# Exits 77 (skipped) when Xvfb, xdotool or ImageMagick are not installed.
+set -euo pipefail
+
+GAME=$1
+SHOTS=$2
+SKIP=77
+
+for tool in Xvfb xdotool import convert compare; do
+  if ! command -v "$tool" >/dev/null 2>&1; then
+    echo "SKIPPED: $tool is not installed (needs xvfb, xdotool and imagemagick)"
+    exit $SKIP
+  fi
+done
+mkdir -p "$SHOTS"
+rm -rf "$SHOTS"/*.png "$SHOTS/glyphs"
+
+# Board geometry: cells 65 x 49 px, column by column, the board at the client's 0,0.
+CELL_W=65
+CELL_H=49
+# The cell text starts at (w / 3 + 5, h / 3) inside the cell; this box holds the big digit.
+DIGIT_X=22 DIGIT_Y=14 DIGIT_W=28 DIGIT_H=30
+
+XVFB_PID=
+GAME_PID=
+cleanup() {
+  [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+display_number=
+for n in $(seq 91 160); do
+  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
+    display_number=$n
+    break
+  fi
+done
+[ -n "$display_number" ] || fail "no free X display number"
+export DISPLAY=:$display_number
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+XVFB_PID=$!
+for _ in $(seq 50); do
+  xdotool getdisplaygeometry >/dev/null 2>&1 && break
+  sleep 0.1
+done
+xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start on $DISPLAY"
+
+"$GAME" &
+GAME_PID=$!
+WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name "Brevmark Tessaly for windows" | head -n 1) ||
+  fail "the game window did not appear"
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$WINDOW")"  # sets X, Y, WIDTH, HEIGHT
+[ "$WIDTH" = 588 ] && [ "$HEIGHT" = 663 ] || fail "window is ${WIDTH}x${HEIGHT}, not 588x663"
+ORIGIN_X=$X
+ORIGIN_Y=$Y
+xdotool windowfocus --sync "$WINDOW" || true
+# NumLock on before anything else: its own release clears the selected cell like any key.
+xdotool key Num_Lock
+
+step=0
+shot() {  # shot NAME: a screenshot of the whole screen, cropped to the window, as $SHOT
+  step=$((step + 1))
+  sleep 0.4
+  SHOT=$SHOTS/$(printf '%02d' $step)-$1.png
+  import -window root "$SHOTS/screen.png"
+  convert "$SHOTS/screen.png" -crop "${WIDTH}x${HEIGHT}+${ORIGIN_X}+${ORIGIN_Y}" +repage "$SHOT"
+  rm -f "$SHOTS/screen.png"
+}
+cell_left() { echo $(( ($1 / 9) * CELL_W )); }
+cell_top() { echo $(( ($1 % 9) * CELL_H )); }
+pixel() { convert "$1" -format "%[pixel:p{$2,$3}]" info:; }
+# glyph PICTURE CELL OUT: the black strokes of the cell's big digit into OUT; small grey
+# digits, grey fills and white drop out at the threshold.
+glyph() {
+  convert "$1" -crop "${DIGIT_W}x${DIGIT_H}+$(( $(cell_left "$2") + DIGIT_X ))+$(( $(cell_top "$2") + DIGIT_Y ))" \
+    +repage -colorspace gray -threshold 30% "$3"
+}
+# Same digit: the strokes differ in a few edge pixels at most (anti-aliasing over grey or white).
+same_glyph() {
+  local differing
+  differing=$(compare -metric AE "$1" "$2" null: 2>&1 || true)
+  [ "${differing%%.*}" -le 12 ] 2>/dev/null
+}
+black_fraction() {
+  convert "$1" -crop "${DIGIT_W}x${DIGIT_H}+$(( $(cell_left "$2") + DIGIT_X ))+$(( $(cell_top "$2") + DIGIT_Y ))" \
+    +repage -colorspace gray -threshold 30% -format '%[fx:1-mean]' info:
+}
+grey_fraction() {  # the small digits' grey, RGB(180,180,180), anywhere inside the cell
+  convert "$1" -crop "55x39+$(( $(cell_left "$2") + 5 ))+$(( $(cell_top "$2") + 5 ))" +repage \
+    -fuzz 12% -fill black -opaque 'rgb(180,180,180)' -fill white +opaque black -format '%[fx:1-mean]' info:
+}
+more_than() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
+
+shot start
+# Given cells are filled grey; the probe point lies inside the cell, clear of outlines and text.
+TARGET=-1
+GLYPHS=$SHOTS/glyphs
+mkdir -p "$GLYPHS"
+declare -a GIVEN_GLYPHS=()
+for i in $(seq 0 80); do
+  colour=$(pixel "$SHOT" $(( $(cell_left "$i") + 6 )) $(( $(cell_top "$i") + 25 )))
+  case "$colour" in
+    *"200,200,200"*)
+      glyph "$SHOT" "$i" "$GLYPHS/given-$i.png"
+      GIVEN_GLYPHS+=("$GLYPHS/given-$i.png") ;;
+    *) [ "$TARGET" -lt 0 ] && TARGET=$i ;;
+  esac
+done
+[ "$TARGET" -ge 0 ] || fail "no cell that is not given"
+[ ${#GIVEN_GLYPHS[@]} -gt 0 ] || fail "no given cell on the first game"
+echo "target cell $TARGET, ${#GIVEN_GLYPHS[@]} given cells"
+more_than "$(grey_fraction "$SHOT" "$TARGET")" 0.01 || fail "the empty cell shows no small digits"
+
+is_given_glyph() {
+  local g
+  for g in "${GIVEN_GLYPHS[@]}"; do same_glyph "$g" "$1" && return 0; done
+  return 1
+}
+expect_digit() {  # expect_digit STEP: the target shows a black digit drawn like the givens'
+  more_than "$(black_fraction "$SHOT" "$TARGET")" 0.03 || fail "$1: no digit in the cell ($SHOT)"
+  glyph "$SHOT" "$TARGET" "$GLYPHS/$1.png"
+  is_given_glyph "$GLYPHS/$1.png" || fail "$1: the cell's digit looks like no board digit ($SHOT)"
+}
+
+xdotool mousemove $(( ORIGIN_X + $(cell_left "$TARGET") + 32 )) $(( ORIGIN_Y + $(cell_top "$TARGET") + 24 ))
+shot selected
+case "$(pixel "$SHOT" $(( $(cell_left "$TARGET") + 1 )) $(( $(cell_top "$TARGET") + 24 )))" in
+  *"200,0,0"* | *"201,0,0"*) ;;
+  *) fail "the cell under the pointer is not outlined in red ($SHOT)" ;;
+esac
+[ "$(black_fraction "$SHOT" "$TARGET")" = 0 ] || fail "the target cell is not empty at the start"
+
+xdotool key 7
+shot main-row-7
+expect_digit main-row-7
+
+# Keypad 3 by its keycode in the server's default keymap: given by keysym, xdotool would
+# switch NumLock on and off around the key, and that NumLock release would clear the cell.
+xdotool key 89
+shot keypad-3
+expect_digit keypad-3
+! same_glyph "$GLYPHS/keypad-3.png" "$GLYPHS/main-row-7.png" || fail "keypad 3 left the 7 in the cell"
+
+xdotool key space
+shot hint
+expect_digit "hint"
+
+xdotool key 0
+shot cleared
+[ "$(black_fraction "$SHOT" "$TARGET")" = 0 ] || fail "0 did not clear the cell ($SHOT)"
+more_than "$(grey_fraction "$SHOT" "$TARGET")" 0.01 || fail "the small digits did not come back ($SHOT)"
+
+xdotool key Escape
+QUESTION=$(timeout 10 xdotool search --sync --onlyvisible --name "^Question$" | head -n 1) ||
+  fail "Escape did not ask the quit question"
+shot question
+kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before the question was answered"
+xdotool windowfocus --sync "$QUESTION" || true
+xdotool key Return
+for _ in $(seq 100); do
+  kill -0 "$GAME_PID" 2>/dev/null || break
+  sleep 0.1
+done
+if kill -0 "$GAME_PID" 2>/dev/null; then
+  fail "the game did not end after Yes"
+fi
+wait "$GAME_PID" || fail "the game ended with status $?"
+GAME_PID=
+echo "PASS: screenshots in $SHOTS"
