@@ -6,6 +6,7 @@
 #include "Grid81.h"
 #include "Random.h"
 #include "Rect.h"
+#include "TextLayoutCache.h"
 
 #include <QImage>
 #include <QWidget>
@@ -68,5 +69,6 @@ protected:
 private:
     RandomGenerator& m_random;
     QImage m_picture;
+    TextLayoutCache m_textLayouts;
     int m_renderCount = 0;
 };

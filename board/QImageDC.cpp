@@ -3,7 +3,6 @@
 
 #include "CFont.h"
 
-#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -40,7 +39,8 @@ QRect ThinAxisLine(int x0, int y0, int x1, int y1)
 
 }  // namespace
 
-QImageDC::QImageDC(QImage& image) : m_image(image), m_painter(&image)
+QImageDC::QImageDC(QImage& image, TextLayoutCache& layouts)
+    : m_image(image), m_layouts(layouts), m_painter(&image)
 {
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_painter.setBackgroundMode(Qt::TransparentMode);
@@ -142,22 +142,26 @@ void QImageDC::SetBkMode(BackgroundMode mode)
 void QImageDC::DrawText(std::string_view text, const Rect& rect)
 {
     const QRect clip(rect.left, rect.top, rect.Width(), rect.Height());
-    const QFontMetrics metrics = m_painter.fontMetrics();
-    m_painter.setClipRect(clip);
     m_painter.setPen(m_textColour);
     int top = rect.top;
     size_t start = 0;
     while (start <= text.size()) {
         const size_t end = std::min(text.find('\n', start), text.size());
-        const QString line = QString::fromUtf8(text.data() + start, static_cast<qsizetype>(end - start));
+        const TextLayoutCache::Line& line = m_layouts.Find(m_selectedFont, m_painter.font(), m_image.logicalDpiY(),
+                                                           text.substr(start, end - start));
+        const QRect box(rect.left, top, line.width, line.height);
+        // Clipping costs as much as the text itself; most boxes lie inside their rectangle.
+        const bool clipped = !clip.contains(box);
+        if (clipped)
+            m_painter.setClipRect(clip);
         if (m_bkMode == BackgroundMode::Opaque)
-            m_painter.fillRect(QRect(rect.left, top, metrics.horizontalAdvance(line), metrics.height()),
-                               m_bkColour);
-        m_painter.drawText(QPoint(rect.left, top + metrics.ascent()), line);
-        top += metrics.height();
+            m_painter.fillRect(box.intersected(clip), m_bkColour);
+        m_painter.drawStaticText(box.topLeft(), line.text);
+        if (clipped)
+            m_painter.setClipping(false);
+        top += line.height;
         start = end + 1;
     }
-    m_painter.setClipping(false);
 }
 
 int QImageDC::VertSizeMillimetres() const

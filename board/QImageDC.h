@@ -2,6 +2,7 @@
 #pragma once
 
 #include "DeviceContext.h"
+#include "TextLayoutCache.h"
 
 #include <QColor>
 #include <QImage>
@@ -11,8 +12,8 @@
 
 class QImageDC final : public DeviceContext {
 public:
-    // Paints `image` until destroyed; the image must outlive this.
-    explicit QImageDC(QImage& image);
+    // Paints `image` until destroyed; the image and the cache must outlive this.
+    QImageDC(QImage& image, TextLayoutCache& layouts);
     ~QImageDC() override;
     QImageDC(const QImageDC&) = delete;
     QImageDC& operator=(const QImageDC&) = delete;
@@ -46,6 +47,7 @@ private:
     void StrokeFromCurrent(const Pen& pen, int x, int y);
 
     QImage& m_image;
+    TextLayoutCache& m_layouts;
     QPainter m_painter;
     std::unordered_map<int, Pen> m_pens;
     int m_nextPen = 1;

@@ -70,7 +70,7 @@ void CBoardWnd::RenderBoard()
 {
     if (m_picture.isNull())
         return;
-    QImageDC dc(m_picture);
+    QImageDC dc(m_picture, m_textLayouts);
     RenderBoard(dc);
     ++m_renderCount;
 }
