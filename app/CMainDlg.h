@@ -59,6 +59,11 @@ public:
     QCheckBox* m_showSmallCheck = nullptr;  // control 1017
     UiSeam& m_ui;
 
+public slots:
+    // The solver's completion notice (id 1234), queued to the window from the worker thread:
+    // QMetaObject::invokeMethod(dialog, "OnTimer", Qt::QueuedConnection, Q_ARG(int, 1234)).
+    void OnTimer(int id);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;

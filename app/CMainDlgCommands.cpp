@@ -53,3 +53,7 @@ void CMainDlg::OnInputGame()
 {
     FocusLevelList();
 }
+
+void CMainDlg::OnTimer(int)
+{
+}
