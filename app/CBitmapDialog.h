@@ -14,7 +14,6 @@ public:
     CBitmapDialog(const QString& picturePath, QWidget* parent, int mode);
 
     QSize PictureSize() const { return m_background.size(); }
-    int Mode() const { return m_bkMode; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

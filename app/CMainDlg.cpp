@@ -18,7 +18,6 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include <iterator>
 
 namespace {
 
@@ -124,7 +123,7 @@ CMainDlg::CMainDlg(UiSeam& ui, const QString& appDir, RandomGenerator& random)
     OnQuickGame();
     m_hintsUsed = 0;
     m_showSmallCheck->setChecked(true);  // as the board's own small-digit flag starts
-    m_keyFilter = new KeyReleaseFilter(this, [this](int virtualKey) { OnKeyRelease(virtualKey); });
+    new KeyReleaseFilter(this, [this](int virtualKey) { OnKeyRelease(virtualKey); });  // owned by this
 }
 
 CMainDlg::~CMainDlg() = default;

@@ -9,7 +9,6 @@
 #include <string>
 
 class CBoardWnd;
-class KeyReleaseFilter;
 class QCheckBox;
 class QListWidget;
 class QMenu;
@@ -90,5 +89,4 @@ private:
     void SetSelectedCellText(const std::string& text);
 
     RandomGenerator& m_random;
-    KeyReleaseFilter* m_keyFilter = nullptr;
 };

@@ -1,9 +1,6 @@
 // The game commands behind the window's buttons; each gives the focus back to the level list.
 #include "CMainDlg.h"
 
-#include "CBoardWnd.h"
-#include "UiSeam.h"
-
 void CMainDlg::OnSaveGame()
 {
     FocusLevelList();

@@ -10,8 +10,6 @@ public:
     // The boxes and dialogs are owned by `owner` when given, else by the active window.
     explicit QtUiSeam(QWidget* owner = nullptr) : m_owner(owner) {}
 
-    void SetOwner(QWidget* owner) { m_owner = owner; }
-
     void ShowMessage(const QString& text) override;
     bool AskQuestion(const QString& text, const QString& caption) override;
     QString GetSaveFileName(const QString& dir, const QString& filter) override;
