@@ -18,7 +18,6 @@
 #include <QMenu>
 #include <QPushButton>
 
-
 namespace {
 
 enum class ControlKind { ListBox, PushButton, EditBox, StaticText, CheckBox };
