@@ -1,0 +1,115 @@
+// QImageDC against GDI's rules: lines without their end point, wide pens, text boxes, clipping.
+#include "CPatternPen.h"
+#include "QImageDC.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr Colour kInk = Rgb(10, 20, 30);
+const QColor kInkColour(10, 20, 30);
+const QColor kWhite(255, 255, 255);
+
+class QImageDCTest : public testing::Test {
+protected:
+    QImageDCTest() : m_image(40, 40, QImage::Format_RGB32) { m_image.fill(Qt::white); }
+
+    // Draws one line with a fresh pen of `width`, then returns the picture.
+    const QImage& Line(QPoint from, QPoint to, int width)
+    {
+        QImageDC dc(m_image, m_layouts);
+        const PenHandle pen = dc.CreatePen(kInk, width);
+        const PenHandle before = dc.SelectPen(pen);
+        dc.MoveTo(from.x(), from.y());
+        dc.LineTo(to.x(), to.y());
+        dc.SelectPen(before);
+        dc.DeletePen(pen);
+        return m_image;
+    }
+
+    int InkPixels() const
+    {
+        int count = 0;
+        for (int y = 0; y < m_image.height(); ++y)
+            for (int x = 0; x < m_image.width(); ++x)
+                count += m_image.pixelColor(x, y) == kInkColour ? 1 : 0;
+        return count;
+    }
+
+    QImage m_image;
+    TextLayoutCache m_layouts;
+};
+
+}  // namespace
+
+TEST_F(QImageDCTest, ThinLinesLeaveOutTheirEndPointInEveryDirection)
+{
+    struct Case { QPoint from, to, lastDrawn; };
+    for (const Case& c : {Case{{2, 2}, {10, 2}, {9, 2}}, Case{{10, 5}, {2, 5}, {3, 5}}, Case{{4, 1}, {4, 9}, {4, 8}},
+                          Case{{6, 9}, {6, 1}, {6, 2}}, Case{{2, 20}, {8, 26}, {7, 25}}}) {
+        m_image.fill(Qt::white);
+        const QImage& image = Line(c.from, c.to, 1);
+        EXPECT_EQ(image.pixelColor(c.from), kInkColour) << c.from.x() << "," << c.from.y();
+        EXPECT_EQ(image.pixelColor(c.lastDrawn), kInkColour) << c.to.x() << "," << c.to.y();
+        EXPECT_EQ(image.pixelColor(c.to), kWhite) << c.to.x() << "," << c.to.y();
+    }
+}
+
+TEST_F(QImageDCTest, WidePenCoversASquareAroundBothEnds)
+{
+    Line({5, 5}, {10, 5}, 3);
+    EXPECT_EQ(InkPixels(), 8 * 3);
+    EXPECT_EQ(m_image.pixelColor(4, 4), kInkColour);
+    EXPECT_EQ(m_image.pixelColor(11, 6), kInkColour);
+    EXPECT_EQ(m_image.pixelColor(12, 5), kWhite);
+}
+
+TEST_F(QImageDCTest, LineToTheCurrentPointDrawsNothing)
+{
+    Line({5, 5}, {5, 5}, 1);
+    Line({5, 5}, {5, 5}, 3);
+    EXPECT_EQ(InkPixels(), 0);
+}
+
+TEST_F(QImageDCTest, SelectedPenIsNotDeletedAndKeepsDrawing)
+{
+    QImageDC dc(m_image, m_layouts);
+    const PenHandle pen = dc.CreatePen(kInk, 1);
+    dc.SelectPen(pen);
+    dc.DeletePen(pen);
+    dc.MoveTo(0, 0);
+    dc.LineTo(5, 0);
+    EXPECT_EQ(m_image.pixelColor(4, 0), kInkColour);
+}
+
+TEST_F(QImageDCTest, OpaqueTextFillsItsBoxAndIsClippedToItsRectangle)
+{
+    QImageDC dc(m_image, m_layouts);
+    dc.SetBkColor(Rgb(200, 200, 200));
+    dc.SetBkMode(BackgroundMode::Opaque);
+    dc.DrawText("88888", Rect{2, 3, 12, 40});
+    EXPECT_EQ(m_image.pixelColor(2, 3), QColor(200, 200, 200));
+    EXPECT_EQ(m_image.pixelColor(1, 3), kWhite);
+    EXPECT_EQ(m_image.pixelColor(12, 5), kWhite);
+    dc.SetBkMode(BackgroundMode::Transparent);
+    dc.DrawText("1\n2", Rect{20, 0, 40, 40});
+    EXPECT_EQ(m_image.pixelColor(20, 0), kWhite);
+    int inkBelowFirstLine = 0;
+    for (int y = 22; y < 40; ++y)
+        for (int x = 20; x < 40; ++x)
+            inkBelowFirstLine += m_image.pixelColor(x, y) != kWhite ? 1 : 0;
+    EXPECT_GT(inkBelowFirstLine, 0);
+}
+
+TEST_F(QImageDCTest, PatternLengthsAreMillimetresOfTheScreen)
+{
+    QImage picture(588, 442, QImage::Format_RGB32);
+    QImageDC dc(picture, m_layouts);
+    std::array<int, 4> lengths{100, 100, 100, 100};
+    ConvertPattern(dc, lengths);
+    const double tenMillimetres = QGuiApplication::primaryScreen()->physicalDotsPerInchY() / 2.54;
+    EXPECT_NEAR(lengths[0], tenMillimetres, 1.0);
+}
