@@ -246,3 +246,11 @@ TEST_F(KeyEntryTest, HintWhereTheSolutionHasNoDigitUsesNoHint)
     EXPECT_EQ(m_dialog->m_hintsUsed, 0);
     EXPECT_EQ(Text(cell), "");
 }
+
+TEST_F(KeyEntryTest, TheListStillGetsItsKeys)
+{
+    // The filter passes every event on, so the arrow keys still move the level selection.
+    Click(Qt::Key_Down);
+    Click(Qt::Key_Down);
+    EXPECT_EQ(m_dialog->m_levelList->currentRow(), 2);
+}
