@@ -14,6 +14,9 @@ namespace {
 // The dialog's frame control that the board covers.
 const QString kFrameName = QStringLiteral("1000");
 
+// The logical resolution Qt assumes when there is no screen to ask.
+constexpr double kDefaultDotsPerInch = 96.0;
+
 int DotsPerMetre(double dotsPerInch)
 {
     return static_cast<int>(std::lround(dotsPerInch / 0.0254));
@@ -48,7 +51,8 @@ void CBoardWnd::SizeToFrame()
     QImage picture(frame->size(), QImage::Format_RGB32);
     // Fonts are sized in points; the picture takes the screen's resolution to turn them into
     // the same pixels as on screen.
-    const int dotsPerMetre = DotsPerMetre(screen()->logicalDotsPerInchY());
+    const QScreen* display = screen();
+    const int dotsPerMetre = DotsPerMetre(display != nullptr ? display->logicalDotsPerInchY() : kDefaultDotsPerInch);
     picture.setDotsPerMeterX(dotsPerMetre);
     picture.setDotsPerMeterY(dotsPerMetre);
     picture.fill(Qt::white);

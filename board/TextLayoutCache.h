@@ -19,7 +19,8 @@ public:
         int height = 0;    // ascent plus descent of the font
     };
 
-    // `font` is the selected font (null: the device's own), `painterFont` the font a painter
+    // `font` is the selected font (null: the device's own), which must not be re-created
+    // while this cache lives (the digit fonts are made once per run); `painterFont` the font a painter
     // holds for it (QPainter::font()) at `dotsPerInch`; `line` has no line break.
     const Line& Find(const CFont* font, const QFont& painterFont, int dotsPerInch, std::string_view line);
 

@@ -89,3 +89,10 @@ TEST_F(MouseMove, SelectionShowsRedOnThePicture)
     EXPECT_GE(board().Picture().pixelColor(300, 294).red(), 200);
     EXPECT_EQ(board().Picture().pixelColor(30, 0).red(), 0);  // the first cell lost its outline
 }
+
+TEST_F(MouseMove, PaintingShowsExactlyThePicture)
+{
+    MoveTo(200, 200);
+    const QImage shown = board().grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown, board().Picture().convertToFormat(QImage::Format_RGB32));
+}
