@@ -39,6 +39,7 @@ public:
 
     // The selected cell, repaired: m_cells[0] while nothing is selected (m_selected stays
     // null), m_cells[0] stored in m_selected when m_selected names no cell of this board.
+    // Null only before CreateCells.
     CCell* GetSelectedCell();
     // Index of `cell` in m_cells, or -1.
     int IndexOf(const CCell* cell) const;
