@@ -189,8 +189,10 @@ void CMainDlg::EnableGameButtons(bool enable)
 {
     for (const int id : GameButtons)
         GetDlgItem(id)->setEnabled(enable);
-    if (enable)
+    if (enable) {
         static_cast<QPushButton*>(GetDlgItem(1013))->setText(QStringLiteral("Input game -> Solve"));
+        m_enteringGame = false;
+    }
 }
 
 void CMainDlg::OnQuickGame()
@@ -209,6 +211,7 @@ void CMainDlg::OnQuickGame()
     if (m_pBoard->LoadPuzzle(QFile::encodeName(path).toStdString(), lineNumber, level)) {
         m_level = level;
         m_hintsUsed = 0;
+        ++m_gameGeneration;
     } else {
         m_ui.ShowMessage(QStringLiteral("error! can't read data.dat, the game on the board stays"));
     }

@@ -2,7 +2,9 @@
 #pragma once
 
 #include "CBitmapDialog.h"
+#include "Grid81.h"
 #include "Random.h"
+#include "SolveWorker.h"
 
 #include <QString>
 
@@ -57,6 +59,8 @@ public:
     QListWidget* m_levelList = nullptr; // control 1012, index + 1 = level
     QCheckBox* m_showSmallCheck = nullptr;  // control 1017
     UiSeam& m_ui;
+    // Solves for GetAnswer and for an entered game, one at a time.
+    SolveWorker m_solveWorker;
 
 public slots:
     // The solver's completion notice (id 1234), queued to the window from the worker thread:
@@ -88,5 +92,20 @@ private:
     // Writes `text` into the selected cell unless it is given, and redraws.
     void SetSelectedCellText(const std::string& text);
 
+    // What a running solve is for, so its outcome lands where it belongs.
+    enum class SolvePurpose { CompleteBoard, SolveEnteredGame };
+    // Starts solving `grid` unless a solve is running (then nothing happens).
+    void StartSolve(SolvePurpose purpose, const Grid81& grid);
+    void ApplySolveOutcome(const SolveOutcome& outcome);
+    void LoadGameFrom(const QString& path);
+    void BeginGameEntry();
+    void SetInputGameCaption(const QString& caption);
+
     RandomGenerator& m_random;
+    // Bumped by everything that replaces the game, so a solve of an older game is dropped.
+    int m_gameGeneration = 0;
+    int m_solveGeneration = 0;
+    SolvePurpose m_solvePurpose = SolvePurpose::CompleteBoard;
+    Grid81 m_solvedGrid{};         // what the running solve started from
+    bool m_enteringGame = false;   // button 1013 reads "Solve"
 };
