@@ -1,0 +1,254 @@
+// Save Game and Load Game: the .sav bytes, the extension rule, bad files and failed writes.
+#include "CommandFixture.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class SaveLoadFixture : public CommandFixture {
+protected:
+    QString PathOf(const char* name) { return m_dir.filePath(QString::fromLatin1(name)); }
+
+    void WriteFile(const QString& path, const QByteArray& bytes)
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_EQ(file.write(bytes), bytes.size());
+    }
+
+    void SaveAs(const QString& path)
+    {
+        m_ui.m_chosenPath = path;
+        Press(1003);
+    }
+    void LoadFrom(const QString& path)
+    {
+        m_ui.m_chosenPath = path;
+        Press(1004);
+    }
+
+    // A game in play: a typed digit, a hint and an empty cell.
+    void PlayALittle()
+    {
+        QuickGame(2);
+        std::vector<int> open;
+        for (int i = 0; i < 81; ++i)
+            if (!Board().m_cells[i]->m_given)
+                open.push_back(i);
+        ASSERT_GE(open.size(), 3u);
+        Select(open[0]);
+        Click(Qt::Key_7);
+        Select(open[1]);
+        Press(1011);
+    }
+};
+
+// The four lines as the player's game holds them, each ended by CR LF.
+QByteArray ExpectedFile(const std::string& shown, const Grid81& puzzle, const Grid81& solution, int hints)
+{
+    std::string cells = shown;
+    for (char& c : cells)
+        c = c == '.' ? '0' : c;
+    std::string puzzleLine, solutionLine;
+    for (int i = 0; i < 81; ++i) {
+        puzzleLine += char('0' + puzzle[i]);
+        solutionLine += char('0' + solution[i]);
+    }
+    return QByteArray::fromStdString(cells + "\r\n" + puzzleLine + "\r\n" + solutionLine + "\r\n"
+                                     + std::to_string(hints) + "\r\n");
+}
+
+TEST_F(SaveLoadFixture, SaveWritesTheFourLinesWithCrLfIn252Bytes)
+{
+    PlayALittle();
+    const GameState before = State();
+    SaveAs(PathOf("game.sav"));
+
+    const QByteArray bytes = ReadAll(PathOf("game.sav"));
+    EXPECT_EQ(bytes.size(), 252);
+    EXPECT_EQ(bytes, ExpectedFile(Shown(), Board().m_puzzle, Board().m_solution, 1));
+    EXPECT_EQ(m_ui.m_fileDialogs, QStringList({"save " + m_dir.path() + " SaveGame (*.sav)"}));
+    EXPECT_TRUE(m_ui.m_messages.isEmpty());
+    EXPECT_EQ(State(), before);
+    EXPECT_TRUE(FocusOnList());
+}
+
+TEST_F(SaveLoadFixture, LoadRestoresTheSavedGameButNotLevelSelectionOrSmallDigits)
+{
+    PlayALittle();
+    SaveAs(PathOf("game.sav"));
+    const GameState saved = State();
+
+    QuickGame(4);
+    m_dialog->m_showSmallCheck->click();
+    const int renders = Board().RenderCount();
+    LoadFrom(PathOf("game.sav"));
+
+    GameState expected = saved;
+    expected.level = 4;
+    expected.listRow = 3;
+    expected.showSmall = false;
+    EXPECT_EQ(State(), expected);
+    EXPECT_EQ(Board().RenderCount(), renders + 1) << "one redraw for the whole game";
+    EXPECT_EQ(m_ui.m_fileDialogs.last(), "open " + m_dir.path() + " SaveGame (*.sav)");
+    EXPECT_TRUE(m_ui.m_messages.isEmpty());
+    EXPECT_TRUE(FocusOnList());
+
+    // Saving the loaded game again gives the same bytes.
+    SaveAs(PathOf("again.sav"));
+    EXPECT_EQ(ReadAll(PathOf("again.sav")), ReadAll(PathOf("game.sav")));
+}
+
+TEST_F(SaveLoadFixture, FileWithLfLineEndsLoadsLikeCrLf)
+{
+    PlayALittle();
+    SaveAs(PathOf("game.sav"));
+    const GameState saved = State();
+    QByteArray lf = ReadAll(PathOf("game.sav"));
+    lf.replace("\r\n", "\n");
+    WriteFile(PathOf("lf.sav"), lf);
+
+    QuickGame(2);
+    LoadFrom(PathOf("lf.sav"));
+    EXPECT_EQ(State(), saved);
+    EXPECT_TRUE(m_ui.m_messages.isEmpty());
+}
+
+TEST_F(SaveLoadFixture, LoadedHintCountLeavesTheRestOfTheHints)
+{
+    const std::string shown(81, '.');
+    QByteArray file = ExpectedFile(shown, Grid81{}, GridOf(SolvedGrid), 2);
+    WriteFile(PathOf("two.sav"), file);
+    LoadFrom(PathOf("two.sav"));
+    ASSERT_EQ(m_dialog->m_hintsUsed, 2);
+
+    Select(0);
+    Press(1011);
+    Select(1);
+    Press(1011);
+    EXPECT_EQ(Text(0), std::string(1, SolvedGrid[0]));
+    EXPECT_TRUE(Text(1).empty()) << "only one hint was left";
+}
+
+struct BadFileCase {
+    const char* name;
+    const char* bytes;
+};
+
+class BadSavedGameTest : public SaveLoadFixture, public testing::WithParamInterface<BadFileCase> {};
+
+TEST_P(BadSavedGameTest, ShowsItsMessageAndChangesNothing)
+{
+    PlayALittle();
+    const GameState before = State();
+    const int renders = Board().RenderCount();
+    WriteFile(PathOf("bad.sav"), QByteArray(GetParam().bytes));
+    LoadFrom(PathOf("bad.sav"));
+
+    EXPECT_EQ(m_ui.m_messages, QStringList({"error! bad.sav is not a saved game"}));
+    EXPECT_EQ(State(), before);
+    EXPECT_EQ(Board().RenderCount(), renders);
+    EXPECT_TRUE(FocusOnList());
+}
+
+#define LINE81(c) c c c c c c c c c "\r\n"
+#define ROW9(d) d d d d d d d d d
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, BadSavedGameTest,
+    testing::Values(
+        BadFileCase{"Empty", ""},
+        BadFileCase{"ThreeLines", LINE81(ROW9("0")) LINE81(ROW9("0")) LINE81(ROW9("1"))},
+        BadFileCase{"ShortLine", LINE81(ROW9("0")) "00000\r\n" LINE81(ROW9("1")) "0\r\n"},
+        BadFileCase{"LetterInTheSolution", LINE81(ROW9("0")) LINE81(ROW9("0")) LINE81(ROW9("x")) "0\r\n"},
+        BadFileCase{"HintCountNotANumber", LINE81(ROW9("0")) LINE81(ROW9("0")) LINE81(ROW9("1")) "two\r\n"},
+        BadFileCase{"HintCountTooLarge", LINE81(ROW9("0")) LINE81(ROW9("0")) LINE81(ROW9("1")) "99999999999\r\n"},
+        BadFileCase{"GivenNotShown", LINE81(ROW9("0")) LINE81(ROW9("5")) LINE81(ROW9("5")) "0\r\n"}),
+    [](const testing::TestParamInfo<BadFileCase>& info) { return std::string(info.param.name); });
+
+TEST_F(SaveLoadFixture, FileThatCannotBeReadShowsItsMessageAndChangesNothing)
+{
+    PlayALittle();
+    const GameState before = State();
+    LoadFrom(PathOf("missing.sav"));
+    EXPECT_EQ(m_ui.m_messages, QStringList({"error! can't read missing.sav"}));
+    EXPECT_EQ(State(), before);
+    EXPECT_TRUE(FocusOnList());
+}
+
+TEST_F(SaveLoadFixture, CancelledDialogsChangeNothing)
+{
+    PlayALittle();
+    const GameState before = State();
+    const QStringList filesBefore = QDir(m_dir.path()).entryList(QDir::Files);
+    m_ui.m_chosenPath.clear();
+    Press(1003);
+    Press(1004);
+    EXPECT_EQ(State(), before);
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), filesBefore);
+    EXPECT_TRUE(m_ui.m_messages.isEmpty());
+    EXPECT_EQ(m_ui.m_fileDialogs.size(), 2);
+    EXPECT_TRUE(FocusOnList());
+}
+
+struct ExtensionCase {
+    const char* chosen;
+    const char* written;
+};
+
+class SaveExtensionTest : public SaveLoadFixture, public testing::WithParamInterface<ExtensionCase> {};
+
+TEST_P(SaveExtensionTest, WritesTheFileUnderTheNameWithSav)
+{
+    SaveAs(PathOf(GetParam().chosen));
+    const QStringList written = QDir(m_dir.path()).entryList({"*"}, QDir::Files);
+    EXPECT_TRUE(written.contains(GetParam().written)) << written.join(' ').toStdString();
+    EXPECT_EQ(written.size(), 2) << "data.dat and the saved game only";
+    EXPECT_EQ(ReadAll(PathOf(GetParam().written)).size(), 252);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, SaveExtensionTest,
+                         testing::Values(ExtensionCase{"Game.SAV", "Game.SAV"}, ExtensionCase{"game", "game.sav"},
+                                         ExtensionCase{"notes.txt", "notes.txt.sav"},
+                                         ExtensionCase{"plain.sav", "plain.sav"}));
+
+TEST_F(SaveLoadFixture, SavingOverAnExistingFileReplacesItWithoutAQuestion)
+{
+    WriteFile(PathOf("old.sav"), QByteArray(1000, 'x'));
+    SaveAs(PathOf("old.sav"));
+    EXPECT_EQ(ReadAll(PathOf("old.sav")).size(), 252);
+    EXPECT_TRUE(m_ui.m_questions.isEmpty());
+}
+
+// Folders that cannot take the file even for root: one that does not exist, and a folder
+// standing where the file should go.
+TEST_F(SaveLoadFixture, SaveThatCannotWriteSaysSoAndChangesNothing)
+{
+    PlayALittle();
+    const GameState before = State();
+    SaveAs(PathOf("no-such-folder/game.sav"));
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("taken.sav")));
+    SaveAs(PathOf("taken.sav"));
+
+    EXPECT_EQ(m_ui.m_messages, QStringList({"error! can't write to game.sav", "error! can't write to taken.sav"}));
+    EXPECT_TRUE(QFileInfo(PathOf("taken.sav")).isDir());
+    EXPECT_EQ(State(), before);
+    EXPECT_TRUE(FocusOnList());
+}
+
+TEST_F(SaveLoadFixture, DoneAfterLoadJudgesTheLoadedCellsAgainstTheLoadedSolution)
+{
+    WriteFile(PathOf("done.sav"), ExpectedFile(std::string(SolvedGrid), Grid81{}, GridOf(SolvedGrid), 0));
+    LoadFrom(PathOf("done.sav"));
+    Press(1008);
+    EXPECT_EQ(m_ui.m_messages, QStringList({"Well done!!! Your result is correct!!!"}));
+}
+
+}  // namespace
