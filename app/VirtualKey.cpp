@@ -13,8 +13,10 @@ constexpr int NoCode = 0xFF;
 int DigitUnderShiftedSymbol(int qtKey)
 {
     static const QString symbols = QStringLiteral("!@#$%^&*()");
+    if (qtKey > 0xFFFF)
+        return -1;  // Shift, Control and the other named keys lie above the character range
     const int position = symbols.indexOf(QChar(qtKey));
-    if (qtKey > 0xFFFF || position < 0)
+    if (position < 0)
         return -1;
     return position == 9 ? 0 : position + 1;
 }
