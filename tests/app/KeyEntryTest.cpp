@@ -13,6 +13,9 @@ struct KeyCase {
     const char* expected;  // the non-given cell's text afterwards, starting from "7"
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.name; }
+
 const KeyCase KeyCases[] = {
     {"MainRow1", Qt::Key_1, Qt::NoModifier, "1"},
     {"MainRow5", Qt::Key_5, Qt::NoModifier, "5"},

@@ -11,6 +11,9 @@ struct ExtensionCase {
     const char* saved;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const ExtensionCase& c, std::ostream* os) { *os << c.name; }
+
 class SavExtensionTest : public testing::TestWithParam<ExtensionCase> {};
 
 TEST_P(SavExtensionTest, AppendsSavUnlessPresentInAnyCase)

@@ -128,6 +128,9 @@ struct MalformedCase {
     SavedGameFault fault;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const MalformedCase& c, std::ostream* os) { *os << c.name; }
+
 std::string WithChar(std::string line, size_t at, char c)
 {
     line[at] = c;
