@@ -1,0 +1,335 @@
+// The solver's worker thread: the worker on its own, GetAnswer and the input-game flow on the window.
+// Every suite here is named SolveThread*, so a ThreadSanitizer build can run just these.
+#include "BoardCheck.h"
+#include "CommandFixture.h"
+#include "Solver.h"
+#include "SolveWorker.h"
+
+#include <atomic>
+#include <chrono>
+#include <future>
+#include <memory>
+#include <thread>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// The solved grid with its first row blank: exactly one completion, the solved grid.
+std::string FirstRowBlank()
+{
+    std::string cells(SolvedGrid);
+    cells.replace(0, 9, 9, '.');
+    return cells;
+}
+
+// Cells 0 and 1 are empty and share a row with two 5s, so nothing completes it.
+std::string Unsolvable()
+{
+    std::string cells = FirstRowBlank();
+    cells[2] = '5';
+    cells[3] = '5';
+    return cells;
+}
+
+// A solver that waits until the test opens the gate, so the test can act while a solve runs.
+struct Gate {
+    std::promise<void> m_open;
+    std::shared_future<void> m_opened = m_open.get_future().share();
+    std::atomic<int> m_calls{0};
+    std::once_flag m_once;
+
+    void Open() { std::call_once(m_once, [this] { m_open.set_value(); }); }
+    SolveWorker::Solver Solver(std::shared_ptr<Gate> self)
+    {
+        return [self](const Grid81& grid, Grid81& result) {
+            ++self->m_calls;
+            self->m_opened.wait();
+            return SolveGrid(grid, result);
+        };
+    }
+};
+
+// Waits on the test's thread for the worker's `finished` call.
+struct FinishedSignal {
+    std::promise<void> m_finished;
+    std::function<void()> Callback()
+    {
+        return [this] { m_finished.set_value(); };
+    }
+    bool Wait() { return m_finished.get_future().wait_for(10s) == std::future_status::ready; }
+};
+
+TEST(SolveThreadWorkerTest, SolvesItsOwnCopyOfTheGrid)
+{
+    SolveWorker worker;
+    auto gate = std::make_shared<Gate>();
+    worker.SetSolver(gate->Solver(gate));
+    Grid81 grid = GridOf(FirstRowBlank());
+    FinishedSignal finished;
+    ASSERT_TRUE(worker.Start(grid, finished.Callback()));
+    grid.fill(0);  // the caller's grid is its own again at once
+    gate->Open();
+    ASSERT_TRUE(finished.Wait());
+
+    const std::optional<SolveOutcome> outcome = worker.TakeOutcome();
+    ASSERT_TRUE(outcome);
+    ASSERT_TRUE(outcome->answer);
+    EXPECT_EQ(StringOf(*outcome->answer), SolvedGrid);
+    EXPECT_FALSE(worker.IsBusy());
+}
+
+TEST(SolveThreadWorkerTest, GridWithoutCompletionGivesNoAnswer)
+{
+    SolveWorker worker;
+    FinishedSignal finished;
+    ASSERT_TRUE(worker.Start(GridOf(Unsolvable()), finished.Callback()));
+    ASSERT_TRUE(finished.Wait());
+    const std::optional<SolveOutcome> outcome = worker.TakeOutcome();
+    ASSERT_TRUE(outcome);
+    EXPECT_FALSE(outcome->answer);
+}
+
+TEST(SolveThreadWorkerTest, OneSolveAtATimeAndNoOutcomeBeforeItFinishes)
+{
+    SolveWorker worker;
+    auto gate = std::make_shared<Gate>();
+    worker.SetSolver(gate->Solver(gate));
+    FinishedSignal first;
+    ASSERT_TRUE(worker.Start(GridOf(FirstRowBlank()), first.Callback()));
+    EXPECT_TRUE(worker.IsBusy());
+    EXPECT_FALSE(worker.Start(Grid81{}, [] {}));
+    EXPECT_FALSE(worker.TakeOutcome()) << "still solving";
+
+    gate->Open();
+    ASSERT_TRUE(first.Wait());
+    ASSERT_TRUE(worker.TakeOutcome());
+    EXPECT_EQ(gate->m_calls, 1);
+
+    FinishedSignal second;
+    EXPECT_TRUE(worker.Start(GridOf(Unsolvable()), second.Callback()));
+    ASSERT_TRUE(second.Wait());
+    EXPECT_EQ(gate->m_calls, 2);
+    ASSERT_TRUE(worker.TakeOutcome());
+}
+
+TEST(SolveThreadWorkerTest, DestroyingTheWorkerWaitsForARunningSolve)
+{
+    auto gate = std::make_shared<Gate>();
+    std::atomic<bool> finished{false};
+    std::thread opener;
+    {
+        SolveWorker worker;
+        worker.SetSolver(gate->Solver(gate));
+        ASSERT_TRUE(worker.Start(GridOf(FirstRowBlank()), [&finished] { finished = true; }));
+        opener = std::thread([gate] {
+            std::this_thread::sleep_for(50ms);
+            gate->Open();
+        });
+    }
+    EXPECT_TRUE(finished) << "the thread ended before its worker";
+    opener.join();
+}
+
+class SolveThreadDialogTest : public CommandFixture {
+protected:
+    void TearDown() override { m_gate->Open(); }  // never leave a worker waiting
+
+    void GateTheSolver() { m_dialog->m_solveWorker.SetSolver(m_gate->Solver(m_gate)); }
+    bool WaitForSolve()
+    {
+        return QTest::qWaitFor([this] { return !m_dialog->m_solveWorker.IsBusy(); }, 10000);
+    }
+
+    std::shared_ptr<Gate> m_gate = std::make_shared<Gate>();
+};
+
+TEST_F(SolveThreadDialogTest, GetAnswerFillsTheBoardWithOneRedraw)
+{
+    SetGame(FirstRowBlank(), FirstRowBlank(), std::string(81, '.'));
+    Press(1006);
+    EXPECT_TRUE(FocusOnList()) << "the command does not wait for the worker";
+    const int renders = Board().RenderCount();
+    ASSERT_TRUE(WaitForSolve());
+
+    EXPECT_EQ(Shown(), SolvedGrid);
+    for (int i = 0; i < 9; ++i)
+        EXPECT_FALSE(Board().m_cells[i]->m_given) << "cell " << i;
+    EXPECT_EQ(Board().RenderCount(), renders + 1);
+    EXPECT_TRUE(m_ui.m_messages.isEmpty());
+}
+
+TEST_F(SolveThreadDialogTest, EmptyBoardIsFilledCompletely)
+{
+    SetGame(std::string(81, '.'), std::string(81, '.'), std::string(81, '.'));
+    Press(1006);
+    ASSERT_TRUE(WaitForSolve());
+    EXPECT_EQ(Shown().find('.'), std::string::npos);
+    EXPECT_EQ(JudgeBoard(GridOf(Shown()), Grid81{}, Grid81{}), DoneVerdict::Correct) << "obeys the rules";
+}
+
+TEST_F(SolveThreadDialogTest, BoardWithoutCompletionSaysNoAnswerAndKeepsItsTexts)
+{
+    SetGame(Unsolvable(), std::string(81, '.'), SolvedGrid);
+    const GameState before = State();
+    Press(1006);
+    ASSERT_TRUE(WaitForSolve());
+    EXPECT_EQ(m_ui.m_messages, QStringList({"No Answer"}));
+    EXPECT_EQ(State(), before);
+}
+
+TEST_F(SolveThreadDialogTest, SecondPressWhileSolvingIsIgnored)
+{
+    GateTheSolver();
+    SetGame(FirstRowBlank(), FirstRowBlank(), SolvedGrid);
+    Press(1006);
+    Press(1006);
+    EXPECT_TRUE(FocusOnList());
+    m_gate->Open();
+    ASSERT_TRUE(WaitForSolve());
+    QTest::qWait(20);  // a second notice would arrive now
+    EXPECT_EQ(m_gate->m_calls, 1);
+    EXPECT_EQ(Shown(), SolvedGrid);
+    EXPECT_TRUE(m_ui.m_messages.isEmpty());
+}
+
+TEST_F(SolveThreadDialogTest, WorkerLeavesTheBoardAloneAndAnswersTheBoardAsPressed)
+{
+    GateTheSolver();
+    SetGame(FirstRowBlank(), FirstRowBlank(), SolvedGrid);
+    Press(1006);
+    Select(0);
+    Click(Qt::Key_9);  // the player goes on while the solve runs
+    const GameState whileSolving = State();
+    QTest::qWait(20);
+    EXPECT_EQ(State(), whileSolving);
+
+    m_gate->Open();
+    ASSERT_TRUE(WaitForSolve());
+    EXPECT_EQ(Shown(), SolvedGrid);
+}
+
+TEST_F(SolveThreadDialogTest, ResultForAReplacedGameIsDropped)
+{
+    for (const int replacing : {1007, 1005, 1013}) {
+        SCOPED_TRACE(replacing);
+        m_gate = std::make_shared<Gate>();
+        GateTheSolver();
+        SetGame(FirstRowBlank(), FirstRowBlank(), SolvedGrid);
+        Press(1006);
+        Press(replacing);
+        const GameState replaced = State();
+        m_gate->Open();
+        ASSERT_TRUE(WaitForSolve());
+        QTest::qWait(20);
+        EXPECT_EQ(State(), replaced);
+        EXPECT_TRUE(m_ui.m_messages.isEmpty());
+        if (replacing == 1013)
+            Press(1007);  // back to a dealt game
+    }
+}
+
+TEST_F(SolveThreadDialogTest, NoAnswerForAReplacedGameIsDropped)
+{
+    GateTheSolver();
+    SetGame(Unsolvable(), std::string(81, '.'), SolvedGrid);
+    Press(1006);
+    m_ui.m_chosenPath = m_dir.filePath(QStringLiteral("g.sav"));
+    Press(1003);
+    Press(1004);  // loading replaces the game too
+    m_gate->Open();
+    ASSERT_TRUE(WaitForSolve());
+    QTest::qWait(20);
+    EXPECT_TRUE(m_ui.m_messages.isEmpty());
+}
+
+TEST_F(SolveThreadDialogTest, NoticeWithoutASolveDoesNothing)
+{
+    const GameState before = State();
+    m_dialog->OnTimer(1234);
+    m_dialog->OnTimer(7);
+    EXPECT_EQ(State(), before);
+    EXPECT_TRUE(m_ui.m_messages.isEmpty());
+}
+
+TEST_F(SolveThreadDialogTest, ClosingTheWindowWhileSolvingWaitsForTheWorker)
+{
+    GateTheSolver();
+    Press(1006);
+    std::thread opener([gate = m_gate] {
+        std::this_thread::sleep_for(50ms);
+        gate->Open();
+    });
+    m_dialog.reset();
+    opener.join();
+    EXPECT_EQ(m_gate->m_calls, 1);
+}
+
+using SolveThreadInputGameTest = SolveThreadDialogTest;
+
+TEST_F(SolveThreadInputGameTest, FirstPressClearsTheBoardForEntry)
+{
+    QuickGame(3);
+    Press(1013);
+    EXPECT_EQ(Shown(), std::string(81, '.'));
+    EXPECT_EQ(State().givens, std::vector<bool>(81, false));
+    EXPECT_EQ(Board().m_puzzle, Grid81{});
+    EXPECT_EQ(Board().m_solution, Grid81{});
+    EXPECT_EQ(Caption(1013), "Solve");
+    EXPECT_TRUE(FocusOnList());
+}
+
+TEST_F(SolveThreadInputGameTest, SecondPressMakesTheEnteredDigitsGivensAndShowsTheSolution)
+{
+    Press(1013);
+    const std::string entered = FirstRowBlank();
+    SetGame(entered, std::string(81, '.'), std::string(81, '.'));
+    Select(80);
+    Click(Qt::Key_0);
+    Click(static_cast<Qt::Key>(Qt::Key_0 + (SolvedGrid[80] - '0')));  // typed like the player
+    Press(1013);
+    ASSERT_TRUE(WaitForSolve());
+
+    EXPECT_EQ(Shown(), SolvedGrid);
+    EXPECT_EQ(StringOf(Board().m_puzzle), entered);
+    EXPECT_EQ(StringOf(Board().m_solution), SolvedGrid);
+    for (int i = 0; i < 81; ++i)
+        EXPECT_EQ(Board().m_cells[i]->m_given, entered[i] != '.') << "cell " << i;
+    EXPECT_EQ(Caption(1013), "Input game -> Solve");
+    Press(1008);
+    EXPECT_EQ(m_ui.m_messages, QStringList({"Well done!!! Your result is correct!!!"}));
+}
+
+TEST_F(SolveThreadInputGameTest, EntryWithoutAnswerStaysEditableForATypo)
+{
+    Press(1013);
+    SetGame(Unsolvable(), std::string(81, '.'), std::string(81, '.'));
+    Press(1013);
+    ASSERT_TRUE(WaitForSolve());
+    EXPECT_EQ(m_ui.m_messages, QStringList({"No Answer"}));
+    EXPECT_EQ(Shown(), Unsolvable());
+    EXPECT_EQ(State().givens, std::vector<bool>(81, false));
+    EXPECT_EQ(Caption(1013), "Solve");
+
+    Select(2);
+    Click(static_cast<Qt::Key>(Qt::Key_0 + (SolvedGrid[2] - '0')));
+    Select(3);
+    Click(static_cast<Qt::Key>(Qt::Key_0 + (SolvedGrid[3] - '0')));
+    Press(1013);
+    ASSERT_TRUE(WaitForSolve());
+    EXPECT_EQ(Shown(), SolvedGrid);
+    EXPECT_EQ(Caption(1013), "Input game -> Solve");
+}
+
+TEST_F(SolveThreadInputGameTest, QuickGameEndsTheEntry)
+{
+    Press(1013);
+    QuickGame(2);
+    EXPECT_EQ(Caption(1013), "Input game -> Solve");
+    EXPECT_NE(Shown(), std::string(81, '.'));
+    Press(1013);
+    EXPECT_EQ(Shown(), std::string(81, '.')) << "a new entry, not a solve of the dealt game";
+    EXPECT_EQ(Caption(1013), "Solve");
+}
+
+}  // namespace
