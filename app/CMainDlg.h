@@ -99,7 +99,7 @@ private:
     void ApplySolveOutcome(const SolveOutcome& outcome);
     void LoadGameFrom(const QString& path);
     void BeginGameEntry();
-    void SetInputGameCaption(const QString& caption);
+    void EndGameEntry();
 
     RandomGenerator& m_random;
     // Bumped by everything that replaces the game, so a solve of an older game is dropped.

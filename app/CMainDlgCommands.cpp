@@ -84,6 +84,7 @@ void CMainDlg::LoadGameFrom(const QString& path)
     ApplyGame(*m_pBoard, *result.game);
     m_hintsUsed = result.game->m_hintsUsed;
     ++m_gameGeneration;
+    EndGameEntry();
     m_pBoard->Redraw();
 }
 
@@ -118,6 +119,7 @@ void CMainDlg::OnNewGame()
 {
     m_pBoard->FillRandomGrid();
     ++m_gameGeneration;
+    EndGameEntry();
     FocusLevelList();
 }
 
@@ -134,9 +136,10 @@ void CMainDlg::StartSolve(SolvePurpose purpose, const Grid81& grid)
     m_solvePurpose = purpose;
     m_solveGeneration = m_gameGeneration;
     m_solvedGrid = grid;
-    // The worker's last step only queues the notice; OnTimer takes the outcome here.
+    // The worker's last step only queues the notice, by name so that nothing of ours is
+    // built on the worker for this thread to read; OnTimer takes the outcome here.
     m_solveWorker.Start(grid, [this] {
-        QMetaObject::invokeMethod(this, [this] { OnTimer(SolveFinishedId); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, "OnTimer", Qt::QueuedConnection, Q_ARG(int, SolveFinishedId));
     });
 }
 
@@ -160,8 +163,7 @@ void CMainDlg::ApplySolveOutcome(const SolveOutcome& outcome)
         m_pBoard->m_puzzle = m_solvedGrid;
         m_pBoard->ShowGridAsGivens(m_solvedGrid);
         m_pBoard->m_solution = *outcome.answer;
-        SetInputGameCaption(InputGameCaption);
-        m_enteringGame = false;
+        EndGameEntry();
     }
     WriteCellValues(*m_pBoard, *outcome.answer);
     m_pBoard->Redraw();
@@ -205,11 +207,13 @@ void CMainDlg::BeginGameEntry()
     m_pBoard->ShowGridAsGivens(Grid81{});
     ++m_gameGeneration;
     m_enteringGame = true;
-    SetInputGameCaption(SolveCaption);
+    static_cast<QPushButton*>(GetDlgItem(1013))->setText(SolveCaption);
     m_pBoard->Redraw();
 }
 
-void CMainDlg::SetInputGameCaption(const QString& caption)
+void CMainDlg::EndGameEntry()
 {
-    static_cast<QPushButton*>(GetDlgItem(1013))->setText(caption);
+    // A game with its own puzzle and solution is on the board, so there is no entry to solve.
+    m_enteringGame = false;
+    static_cast<QPushButton*>(GetDlgItem(1013))->setText(InputGameCaption);
 }

@@ -321,15 +321,23 @@ TEST_F(SolveThreadInputGameTest, EntryWithoutAnswerStaysEditableForATypo)
     EXPECT_EQ(Caption(1013), "Input game -> Solve");
 }
 
-TEST_F(SolveThreadInputGameTest, QuickGameEndsTheEntry)
+TEST_F(SolveThreadInputGameTest, QuickGameNewGameAndLoadGameEndTheEntry)
 {
-    Press(1013);
-    QuickGame(2);
-    EXPECT_EQ(Caption(1013), "Input game -> Solve");
-    EXPECT_NE(Shown(), std::string(81, '.'));
-    Press(1013);
-    EXPECT_EQ(Shown(), std::string(81, '.')) << "a new entry, not a solve of the dealt game";
-    EXPECT_EQ(Caption(1013), "Solve");
+    m_ui.m_chosenPath = m_dir.filePath(QStringLiteral("dealt.sav"));
+    Press(1003);
+    for (const int ending : {1007, 1005, 1004}) {
+        SCOPED_TRACE(ending);
+        Press(1013);
+        ASSERT_EQ(Caption(1013), "Solve");
+        Press(ending);
+        EXPECT_EQ(Caption(1013), "Input game -> Solve");
+        EXPECT_NE(Shown(), std::string(81, '.'));
+        Press(1013);
+        EXPECT_EQ(Shown(), std::string(81, '.')) << "a new entry, not a solve of the game on the board";
+        EXPECT_EQ(Caption(1013), "Solve");
+        EXPECT_FALSE(m_dialog->m_solveWorker.IsBusy());
+        Press(1007);
+    }
 }
 
 }  // namespace
