@@ -1,6 +1,7 @@
 # The two commands users need: `make run` and `make test`.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+MAKEFLAGS += --no-print-directory
 
 .PHONY: deps configure build run test bench clean
 
@@ -13,7 +14,9 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
+# The game alone: tests and benchmarks are built by `make test` and `make bench`.
+run: configure
+	@cmake --build $(BUILD_DIR) --target tessaly -j $(JOBS)
 	@scripts/run-game.sh $(BUILD_DIR)/bin/tessaly
 
 test: build

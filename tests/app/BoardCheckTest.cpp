@@ -6,21 +6,6 @@
 
 namespace {
 
-std::string With(std::string cells, int index, char c)
-{
-    cells[index] = c;
-    return cells;
-}
-
-// The solved grid without its 1s and 2s: exchanging those digits keeps every given.
-std::string PuzzleWithoutOnesAndTwos()
-{
-    std::string cells(SolvedGrid);
-    for (char& c : cells)
-        c = c == '1' || c == '2' ? '.' : c;
-    return cells;
-}
-
 struct VerdictCase {
     const char* name;
     std::string board;
@@ -45,19 +30,19 @@ const std::string WrongThenEmpty = With(With(Solved, 3, '5'), 10, '.');
 INSTANTIATE_TEST_SUITE_P(
     Boards, JudgeBoardTest,
     testing::Values(
-        VerdictCase{"TheSolution", Solved, PuzzleWithoutOnesAndTwos(), DoneVerdict::Correct},
-        VerdictCase{"ValidAlternativeKeepingTheGivens", Alternative, PuzzleWithoutOnesAndTwos(), DoneVerdict::Correct},
+        VerdictCase{"TheSolution", Solved, GivensWithoutOnesAndTwos(), DoneVerdict::Correct},
+        VerdictCase{"ValidAlternativeKeepingTheGivens", Alternative, GivensWithoutOnesAndTwos(), DoneVerdict::Correct},
         VerdictCase{"ValidAlternativeChangingAGiven", Alternative, Solved, DoneVerdict::Wrong},
-        VerdictCase{"FullBoardBreakingTheRules", With(Solved, 80, Solved[79]), PuzzleWithoutOnesAndTwos(),
+        VerdictCase{"FullBoardBreakingTheRules", With(Solved, 80, Solved[79]), GivensWithoutOnesAndTwos(),
                     DoneVerdict::Wrong},
-        VerdictCase{"EmptyCellBeforeWrongCell", EmptyThenWrong, PuzzleWithoutOnesAndTwos(), DoneVerdict::Incomplete},
-        VerdictCase{"WrongCellBeforeEmptyCell", WrongThenEmpty, PuzzleWithoutOnesAndTwos(), DoneVerdict::Wrong},
+        VerdictCase{"EmptyCellBeforeWrongCell", EmptyThenWrong, GivensWithoutOnesAndTwos(), DoneVerdict::Incomplete},
+        VerdictCase{"WrongCellBeforeEmptyCell", WrongThenEmpty, GivensWithoutOnesAndTwos(), DoneVerdict::Wrong},
         VerdictCase{"EmptyBoard", std::string(81, '.'), std::string(81, '.'), DoneVerdict::Incomplete},
-        VerdictCase{"OnlyTheLastCellEmpty", With(Solved, 80, '.'), PuzzleWithoutOnesAndTwos(),
+        VerdictCase{"OnlyTheLastCellEmpty", With(Solved, 80, '.'), GivensWithoutOnesAndTwos(),
                     DoneVerdict::Incomplete},
         // Not full, so walked against the solution: it differs at cell 5 before the gap at 40.
         VerdictCase{"IncompleteAlternativeIsWalkedAgainstTheSolution", With(Alternative, 40, '.'),
-                    PuzzleWithoutOnesAndTwos(), DoneVerdict::Wrong}),
+                    GivensWithoutOnesAndTwos(), DoneVerdict::Wrong}),
     [](const testing::TestParamInfo<VerdictCase>& info) { return std::string(info.param.name); });
 
 TEST(JudgeBoardTest, FullValidBoardCountsWithoutAnySolution)

@@ -39,6 +39,22 @@ inline std::string SwapDigits(std::string cells, char a, char b)
     return cells;
 }
 
+// `cells` with character `index` replaced by `c`.
+inline std::string With(std::string cells, int index, char c)
+{
+    cells[index] = c;
+    return cells;
+}
+
+// The solved grid without its 1s and 2s: exchanging those digits keeps every given.
+inline std::string GivensWithoutOnesAndTwos()
+{
+    std::string cells(SolvedGrid);
+    for (char& c : cells)
+        c = c == '1' || c == '2' ? '.' : c;
+    return cells;
+}
+
 // Everything a command may change, to compare before and after.
 struct GameState {
     std::vector<std::string> texts;

@@ -12,21 +12,6 @@ const QString Correct = QStringLiteral("Well done!!! Your result is correct!!!")
 const QString HellRefusal = QStringLiteral(
     "Now is Hell level game! Do you know what is HELL? That means we won't show you the result, use your own brain!");
 
-std::string With(std::string cells, int index, char c)
-{
-    cells[index] = c;
-    return cells;
-}
-
-// Givens: the solved grid without its 1s and 2s, so exchanging those digits keeps them.
-std::string Givens()
-{
-    std::string cells(SolvedGrid);
-    for (char& c : cells)
-        c = c == '1' || c == '2' ? '.' : c;
-    return cells;
-}
-
 struct DoneCase {
     const char* name;
     std::string shown;
@@ -51,12 +36,12 @@ const std::string Solved(SolvedGrid);
 
 INSTANTIATE_TEST_SUITE_P(
     Boards, DoneTest,
-    testing::Values(DoneCase{"EmptyBeforeWrong", With(With(Solved, 20, '.'), 30, Solved[31]), Givens(), Incomplete},
-                    DoneCase{"WrongBeforeEmpty", With(With(Solved, 20, Solved[21]), 30, '.'), Givens(), Wrong},
-                    DoneCase{"Correct", Solved, Givens(), Correct},
-                    DoneCase{"ValidAlternativeAccepted", SwapDigits(Solved, '1', '2'), Givens(), Correct},
+    testing::Values(DoneCase{"EmptyBeforeWrong", With(With(Solved, 20, '.'), 30, Solved[31]), GivensWithoutOnesAndTwos(), Incomplete},
+                    DoneCase{"WrongBeforeEmpty", With(With(Solved, 20, Solved[21]), 30, '.'), GivensWithoutOnesAndTwos(), Wrong},
+                    DoneCase{"Correct", Solved, GivensWithoutOnesAndTwos(), Correct},
+                    DoneCase{"ValidAlternativeAccepted", SwapDigits(Solved, '1', '2'), GivensWithoutOnesAndTwos(), Correct},
                     DoneCase{"ValidAlternativeChangingAGivenRejected", SwapDigits(Solved, '1', '2'), Solved, Wrong},
-                    DoneCase{"FullBoardBreakingTheRulesRejected", With(Solved, 0, Solved[1]), Givens(), Wrong}),
+                    DoneCase{"FullBoardBreakingTheRulesRejected", With(Solved, 0, Solved[1]), GivensWithoutOnesAndTwos(), Wrong}),
     [](const testing::TestParamInfo<DoneCase>& info) { return std::string(info.param.name); });
 
 TEST_F(GameCommandsTest, DoneRightAfterGetResultIsCorrectOnLevelsOneToFour)
