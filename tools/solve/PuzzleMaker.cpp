@@ -107,8 +107,10 @@ Grid81 MakeUnsolvableBelowEmptyRows(int emptyRows, RandomGenerator& random)
         Grid81 grid = KeepRandomClues(MakeRandomSolution(random), clues, random);
         for (int cell = 0; cell < 9 * emptyRows; ++cell)
             grid[cell] = 0;
+        // Only grids whose contradiction survives propagation: refuting them takes a search.
         Grid81 unused{};
-        if (RewriteOneClue(grid, random) && !SolveGrid(grid, unused))
+        SolveStats stats;
+        if (RewriteOneClue(grid, random) && !SolveGrid(grid, unused, stats) && stats.searchNodes > 1)
             return grid;
     }
 }

@@ -22,5 +22,6 @@ Grid81 KeepRandomClues(const Grid81& solution, int clues, RandomGenerator& rando
 bool RewriteOneClue(Grid81& puzzle, RandomGenerator& random);
 
 // A grid with no completion whose first `emptyRows` rows are empty, though no row, column
-// or box holds a digit twice. 0 <= emptyRows <= 6.
+// or box holds a digit twice, and naked and hidden singles alone do not refute it.
+// 0 <= emptyRows <= 6.
 Grid81 MakeUnsolvableBelowEmptyRows(int emptyRows, RandomGenerator& random);
