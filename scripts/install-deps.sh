@@ -8,7 +8,7 @@ PACKAGES=(
   qt6-base-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-liberation fontconfig
-  xvfb xdotool x11-apps imagemagick
+  xvfb xauth xfonts-base xdotool x11-apps imagemagick
   clang libclang-rt-dev
 )
 
