@@ -242,9 +242,12 @@ public:
 private:
     static constexpr long long kFirstBudget = 64;
 
+    // The completion check's budget counts nodes. The plain order's counts wrong turns (digits
+    // that fail at once or whose subtree holds no completion): the path down to a completion
+    // costs it nothing, so grids that need no backtracking always finish within it.
     Outcome Search(Board& board, int frame)
     {
-        if (m_nodesLeft-- == 0)
+        if (!m_rowMajor && m_nodesLeft-- == 0)
             return Outcome::OutOfBudget;
         ++m_stats.searchNodes;
         m_stats.deepestFrame = std::max(m_stats.deepestFrame, frame);
@@ -257,13 +260,14 @@ private:
             if ((board.candidates[cell] & DigitBit(digit)) == 0)
                 continue;
             Board trial = board;
-            if (!Assign(trial, cell, digit))
-                continue;
-            const Outcome outcome = Search(trial, frame + 1);
+            const Outcome outcome =
+                Assign(trial, cell, digit) ? Search(trial, frame + 1) : Outcome::Exhausted;
             if (outcome == Outcome::Found)
                 board = trial;
             if (outcome != Outcome::Exhausted)
                 return outcome;
+            if (m_rowMajor && m_nodesLeft-- == 0)
+                return Outcome::OutOfBudget;
         }
         return Outcome::Exhausted;
     }
@@ -275,17 +279,19 @@ private:
     bool m_rowMajor = false;
 };
 
+// The plain order's budgets: the first try settles most grids; a grid it does not settle is
+// first asked whether it has a completion at all, which refutes most grids without one in a
+// few nodes (the plain order can spend its whole budget on open rows above the contradiction),
+// and only then gets the longer try, restarted from the top.
+constexpr long long kFirstQuickBudget = 32;
 constexpr long long kQuickSearchBudget = 128;
 
 // `fixed` holds the digits chosen so far for the cells before the current one (and what they
 // force); `witness` is always one completion of `fixed`. At each open cell only digits below
 // the witness's need a check: the witness's own digit is known to lead to a completion.
-// At most 81 cells with at most 8 checks each; false when `fixed` has no completion.
-bool Descend(Board& fixed, CompletionCheck& check)
+// At most 81 cells with at most 8 checks each.
+void Descend(Board& fixed, Board witness, CompletionCheck& check)
 {
-    Board witness = fixed;
-    if (!check.Complete(witness))
-        return false;
     for (int cell = 0; cell < 81; ++cell) {
         if (fixed.values[cell] != 0)
             continue;
@@ -307,7 +313,6 @@ bool Descend(Board& fixed, CompletionCheck& check)
         if (!chosen)
             Assign(fixed, cell, witnessDigit);
     }
-    return true;
 }
 
 }  // namespace
@@ -319,8 +324,8 @@ bool SolveGrid(const Grid81& grid, Grid81& result)
 }
 
 
-// First the plain order with a small budget, which settles most grids at once; past the
-// budget, the descent, whose cost does not depend on where the contradictions lie.
+// First the plain order with small budgets, which settles most grids at once; past them, the
+// descent, whose cost does not depend on where the contradictions lie.
 bool SolveGrid(const Grid81& grid, Grid81& result, SolveStats& stats)
 {
     stats = SolveStats{};
@@ -328,11 +333,18 @@ bool SolveGrid(const Grid81& grid, Grid81& result, SolveStats& stats)
     Board fixed;
     if (!LoadBoard(grid, fixed))
         return false;
-    const CompletionCheck::Outcome quick = check.SmallestWithin(fixed, kQuickSearchBudget);
+    CompletionCheck::Outcome quick = check.SmallestWithin(fixed, kFirstQuickBudget);
     if (quick == CompletionCheck::Outcome::Exhausted)
         return false;
-    if (quick == CompletionCheck::Outcome::OutOfBudget && !Descend(fixed, check))
-        return false;
+    if (quick == CompletionCheck::Outcome::OutOfBudget) {
+        Board witness = fixed;
+        if (!check.Complete(witness))
+            return false;
+        // A completion exists, so the longer try either finds the smallest or runs out.
+        quick = check.SmallestWithin(fixed, kQuickSearchBudget);
+        if (quick == CompletionCheck::Outcome::OutOfBudget)
+            Descend(fixed, witness, check);
+    }
     for (int cell = 0; cell < 81; ++cell)
         result[cell] = fixed.values[cell];
     return true;
