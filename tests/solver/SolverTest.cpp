@@ -130,7 +130,7 @@ TEST(SolverTest, SearchStaysWithin82Frames)
 
 // The plain order used to spend its whole budget (128 nodes) on the open top rows of these
 // grids before the completion check refuted them; now they are refuted in a few dozen nodes.
-// (The plain search itself gives up on them: its open top rows hold millions of prefixes.)
+// (The plain search does not finish them within two million calls.)
 TEST(SolverTest, UnsolvableBelowEmptyRowsIsRefutedWithoutExhaustingThePlainOrder)
 {
     for (const char* text :
