@@ -16,6 +16,11 @@ std::atomic<int> g_allocations{0};
 
 }  // namespace
 
+// The replacement pair is malloc and free by design; GCC cannot see that they match.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+#endif
+
 void* operator new(std::size_t size)
 {
     if (g_counting.load())
