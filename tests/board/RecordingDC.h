@@ -16,8 +16,8 @@ public:
     void DeletePen(PenHandle pen) override;
     PenHandle SelectPen(PenHandle pen) override;
     const CFont* SelectFont(const CFont* font) override;
-    void MoveTo(int x, int y) override;
-    void LineTo(int x, int y) override;
+    void MoveTo(int x, int y) override { Add("move " + std::to_string(x) + "," + std::to_string(y)); }
+    void LineTo(int x, int y) override { Add("line " + std::to_string(x) + "," + std::to_string(y)); }
     void FillSolidRect(const Rect& rect, Colour colour) override;
     void SetTextColor(Colour colour) override;
     void SetBkColor(Colour colour) override;
@@ -37,12 +37,12 @@ public:
     PenHandle SelectedPen() const { return m_selected; }
 
 private:
-    static std::string Name(PenHandle pen);
+    void Add(std::string entry) { m_log.push_back(std::move(entry)); }
 
     int m_vertSize;
     int m_vertRes;
     int m_created = 0;
-    std::set<int> m_live;
+    std::set<PenHandle> m_live;
     PenHandle m_selected = PenHandle::Stock;
     const CFont* m_font = nullptr;
     std::vector<std::string> m_log;
