@@ -48,29 +48,21 @@ void SendKey(QWidget* target, QEvent::Type type, Qt::Key key, bool autoRepeat,
 
 }  // namespace
 
-TEST_P(KeyOnCell, ReleaseActsOnTheSelectedNonGivenCell)
+TEST_P(KeyOnCell, ReleaseActsOnTheSelectedNonGivenCellAndNeverOnAGiven)
 {
     const KeyCase& test = GetParam();
-    const int cell = FirstCell(false);
-    Select(cell);
-    Text(cell) = "7";
-
+    const int open = FirstCell(false);
+    Select(open);
+    Text(open) = "7";
     Click(test.key, test.modifiers);
+    EXPECT_EQ(Text(open), test.expected);
 
-    EXPECT_EQ(Text(cell), test.expected);
-}
-
-TEST_P(KeyOnCell, GivenCellNeverChanges)
-{
-    const KeyCase& test = GetParam();
-    const int cell = FirstCell(true);
-    Select(cell);
-    const std::string before = Text(cell);
-
+    const int given = FirstCell(true);
+    Select(given);
+    const std::string before = Text(given);
     Click(test.key, test.modifiers);
-
-    EXPECT_EQ(Text(cell), before);
-    EXPECT_TRUE(Board().m_cells[cell]->m_given);
+    EXPECT_EQ(Text(given), before);
+    EXPECT_TRUE(Board().m_cells[given]->m_given);
 }
 
 INSTANTIATE_TEST_SUITE_P(KeyTable, KeyOnCell, testing::ValuesIn(KeyCases),
@@ -119,135 +111,92 @@ TEST_F(KeyEntryTest, HoldingAKeyActsOnceOnTheFinalRelease)
     Select(cell);
     Text(cell) = "5";
     QWidget* list = m_dialog->m_levelList;
-    SendKey(list, QEvent::KeyPress, Qt::Key_8, false);
-    for (int repeat = 0; repeat < 3; ++repeat) {
-        SendKey(list, QEvent::KeyRelease, Qt::Key_8, true);
-        EXPECT_EQ(Text(cell), "5");
-        SendKey(list, QEvent::KeyPress, Qt::Key_8, true);
+    for (const Qt::Key key : {Qt::Key_8, Qt::Key_Space}) {
+        const std::string before = Text(cell);
+        SendKey(list, QEvent::KeyPress, key, false);
+        for (int repeat = 0; repeat < 3; ++repeat) {
+            SendKey(list, QEvent::KeyRelease, key, true);
+            SendKey(list, QEvent::KeyPress, key, true);
+        }
+        EXPECT_EQ(Text(cell), before);
+        EXPECT_EQ(m_dialog->m_hintsUsed, 0);
+        SendKey(list, QEvent::KeyRelease, key, false);
+        if (key == Qt::Key_8)
+            EXPECT_EQ(Text(cell), "8");
     }
-    SendKey(list, QEvent::KeyRelease, Qt::Key_8, false);
-    EXPECT_EQ(Text(cell), "8");
-}
-
-TEST_F(KeyEntryTest, AutoRepeatedSpaceGivesOneHint)
-{
-    const int cell = FirstCell(false);
-    Select(cell);
-    QWidget* list = m_dialog->m_levelList;
-    SendKey(list, QEvent::KeyPress, Qt::Key_Space, false);
-    SendKey(list, QEvent::KeyRelease, Qt::Key_Space, true);
-    SendKey(list, QEvent::KeyPress, Qt::Key_Space, true);
-    SendKey(list, QEvent::KeyRelease, Qt::Key_Space, false);
+    EXPECT_EQ(Text(cell), Solution(cell));
     EXPECT_EQ(m_dialog->m_hintsUsed, 1);
 }
 
-TEST_F(KeyEntryTest, ReleaseWithoutItsPressIsIgnored)
+// As when Enter or Space dismisses a message box: the press closes the box, the release
+// arrives at the game window. The reverse, a click over another window, changes no cell either.
+TEST_F(KeyEntryTest, ReleaseWithoutItsPressOrWhosePressWentElsewhereIsIgnored)
 {
-    const int cell = FirstCell(false);
-    Select(cell);
-    Text(cell) = "5";
-    QTest::keyRelease(m_dialog->m_levelList, Qt::Key_7);
-    QTest::keyRelease(m_dialog->m_levelList, Qt::Key_Space);
-    EXPECT_EQ(Text(cell), "5");
-    EXPECT_EQ(m_dialog->m_hintsUsed, 0);
-}
-
-TEST_F(KeyEntryTest, ReleaseWhosePressWentToAnotherWindowIsIgnored)
-{
-    // As when Enter or Space dismisses a message box: the press closes the box, the release
-    // arrives at the game window.
     const int cell = FirstCell(false);
     Select(cell);
     Text(cell) = "5";
     QWidget messageBox;
     messageBox.show();
+    QTest::keyRelease(m_dialog->m_levelList, Qt::Key_7);
     QTest::keyPress(&messageBox, Qt::Key_Space);
     QTest::keyPress(&messageBox, Qt::Key_Return);
     QTest::keyRelease(m_dialog->m_levelList, Qt::Key_Space);
     QTest::keyRelease(m_dialog->m_levelList, Qt::Key_Return);
+    QTest::keyClick(&messageBox, Qt::Key_3);
     EXPECT_EQ(Text(cell), "5");
     EXPECT_EQ(m_dialog->m_hintsUsed, 0);
 }
 
-TEST_F(KeyEntryTest, ReleaseOverAnotherWindowChangesNoCell)
+// Space and "Give me some help!" share the count; a right digit already there still takes one.
+TEST_F(KeyEntryTest, ThreeHintsPerGameUntilQuickGameRenewsThem)
 {
-    const int cell = FirstCell(false);
-    Select(cell);
-    Text(cell) = "5";
-    QWidget other;
-    other.show();
-    QTest::keyClick(&other, Qt::Key_3);
-    EXPECT_EQ(Text(cell), "5");
-}
-
-TEST_F(KeyEntryTest, ThreeHintsPerGameAndTheFourthDoesNothing)
-{
-    std::vector<int> blanks;
-    for (int i = 0; i < 81 && blanks.size() < 4; ++i)
-        if (!Board().m_cells[i]->m_given)
-            blanks.push_back(i);
-    ASSERT_EQ(blanks.size(), 4u);
-    for (int n = 0; n < 4; ++n) {
-        Select(blanks[n]);
-        Click(Qt::Key_Space);
-    }
+    const std::vector<int> open = Cells(false, 4);
+    Text(open[0]) = std::to_string(Board().m_solution[open[0]] % 9 + 1);
+    Text(open[1]) = Solution(open[1]);
+    const auto hint = [this](int cell, bool byKey) {
+        Select(cell);
+        if (byKey)
+            Click(Qt::Key_Space);
+        else
+            Press(1011);
+    };
+    for (int n = 0; n < 4; ++n)
+        hint(open[n], n % 2 == 0);
     EXPECT_EQ(m_dialog->m_hintsUsed, 3);
-    for (int n = 0; n < 3; ++n)
-        EXPECT_EQ(Text(blanks[n]), std::to_string(Board().m_solution[blanks[n]])) << n;
-    EXPECT_EQ(Text(blanks[3]), "");
-    for (int n = 0; n < 3; ++n)
-        EXPECT_FALSE(Board().m_cells[blanks[n]]->m_given);
-}
-
-TEST_F(KeyEntryTest, QuickGameRenewsTheHints)
-{
-    m_dialog->m_hintsUsed = 3;
-    Press(1007);
-    const int cell = FirstCell(false);
-    Select(cell);
-    Click(Qt::Key_Space);
-    EXPECT_EQ(m_dialog->m_hintsUsed, 1);
-    EXPECT_EQ(Text(cell), std::to_string(Board().m_solution[cell]));
-}
-
-TEST_F(KeyEntryTest, HintOnAGivenCellUsesNoHint)
-{
-    Select(FirstCell(true));
-    Click(Qt::Key_Space);
-    EXPECT_EQ(m_dialog->m_hintsUsed, 0);
-}
-
-TEST_F(KeyEntryTest, HintOnTheRightDigitStillCounts)
-{
-    const int cell = FirstCell(false);
-    Select(cell);
-    Text(cell) = std::to_string(Board().m_solution[cell]);
-    Click(Qt::Key_Space);
-    EXPECT_EQ(m_dialog->m_hintsUsed, 1);
-    EXPECT_EQ(Text(cell), std::to_string(Board().m_solution[cell]));
-}
-
-TEST_F(KeyEntryTest, HintReplacesAWrongDigitAndCanBeCleared)
-{
-    const int cell = FirstCell(false);
-    Select(cell);
-    const int right = Board().m_solution[cell];
-    Text(cell) = std::to_string(right % 9 + 1);
-    Click(Qt::Key_Space);
-    EXPECT_EQ(Text(cell), std::to_string(right));
+    for (int n = 0; n < 3; ++n) {
+        EXPECT_EQ(Text(open[n]), Solution(open[n])) << n;
+        EXPECT_FALSE(Board().m_cells[open[n]]->m_given) << n;
+    }
+    EXPECT_EQ(Text(open[3]), "") << "no fourth hint";
+    EXPECT_TRUE(FocusOnList());
+    Select(open[0]);
     Click(Qt::Key_0);
-    EXPECT_EQ(Text(cell), "");
+    EXPECT_EQ(Text(open[0]), "") << "a hinted digit can be cleared";
+
+    QuickGame(1);
+    const int cell = FirstCell(false);
+    hint(cell, true);
+    EXPECT_EQ(m_dialog->m_hintsUsed, 1);
+    EXPECT_EQ(Text(cell), Solution(cell));
 }
 
-TEST_F(KeyEntryTest, HintWhereTheSolutionHasNoDigitUsesNoHint)
+TEST_F(KeyEntryTest, HintOnAGivenCellOrWhereTheSolutionHasNoDigitUsesNoHint)
 {
+    const int given = FirstCell(true);
+    const std::string digit = Text(given);
+    Select(given);
+    Click(Qt::Key_Space);
+    Press(1011);
+    EXPECT_EQ(Text(given), digit);
+
     // A New Game grid leaves cells without a solution digit.
     const int cell = FirstCell(false);
-    Select(cell);
     Board().m_solution[cell] = 0;
+    Select(cell);
     Click(Qt::Key_Space);
-    EXPECT_EQ(m_dialog->m_hintsUsed, 0);
+    Press(1011);
     EXPECT_EQ(Text(cell), "");
+    EXPECT_EQ(m_dialog->m_hintsUsed, 0);
 }
 
 TEST_F(KeyEntryTest, TheListStillGetsItsKeys)

@@ -42,7 +42,7 @@ const ControlCase ControlCases[] = {
     {1013, "Input game -> Solve", QRect(0, 541, 162, 25), true},
 };
 
-QString Caption(QWidget* control)
+QString CaptionOf(QWidget* control)
 {
     if (auto* button = qobject_cast<QAbstractButton*>(control))
         return button->text();
@@ -64,51 +64,36 @@ TEST_F(MainDlgTest, WindowHasTheCaptionFixedSizeAndNoMinimiseOrMaximiseBox)
     EXPECT_FALSE(m_dialog->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(m_dialog->windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(m_dialog->windowIcon().isNull());
-}
-
-TEST_F(MainDlgTest, EveryControlHasItsCaptionPositionAndVisibility)
-{
-    for (const ControlCase& expected : ControlCases) {
-        SCOPED_TRACE(expected.id);
-        QWidget* control = m_dialog->GetDlgItem(expected.id);
-        ASSERT_NE(control, nullptr);
-        EXPECT_EQ(control->geometry(), expected.geometry);
-        EXPECT_EQ(control->isVisible(), expected.visible);
-        if (expected.caption) {
-            EXPECT_EQ(Caption(control), QString::fromUtf8(expected.caption));
-        }
-    }
-}
-
-TEST_F(MainDlgTest, TabOrderFollowsTheLayout)
-{
-    const std::vector<QString> expected = {"1012", "1007", "1003", "1004", "1011", "1008", "1009",
-                                           "1001", "1005", "1006", "1014", "1017", "1013"};
-    std::vector<QString> order;
-    QWidget* widget = m_dialog->m_levelList;
-    do {
-        if (std::find(expected.begin(), expected.end(), widget->objectName()) != expected.end())
-            order.push_back(widget->objectName());
-        widget = widget->nextInFocusChain();
-    } while (widget != m_dialog->m_levelList);
-    EXPECT_EQ(order, expected);
-}
-
-TEST_F(MainDlgTest, NoButtonIsADefaultButton)
-{
+    EXPECT_EQ(Board().geometry(), m_dialog->GetDlgItem(1000)->geometry()) << "the board lies over the frame";
+    EXPECT_TRUE(Board().isVisible());
     for (QPushButton* button : m_dialog->findChildren<QPushButton*>()) {
         EXPECT_FALSE(button->isDefault()) << button->objectName().toStdString();
         EXPECT_FALSE(button->autoDefault()) << button->objectName().toStdString();
     }
 }
 
-TEST_F(MainDlgTest, BoardLiesOverTheFrame)
+TEST_F(MainDlgTest, EveryControlHasItsCaptionPositionVisibilityAndTabPlace)
 {
-    EXPECT_EQ(Board().geometry(), m_dialog->GetDlgItem(1000)->geometry());
-    EXPECT_EQ(Board().m_cells.size(), 81u);
-    EXPECT_TRUE(Board().isVisible());
+    const std::vector<QString> expectedOrder = {"1012", "1007", "1003", "1004", "1011", "1008", "1009",
+                                                "1001", "1005", "1006", "1014", "1017", "1013"};
+    for (const ControlCase& expected : ControlCases) {
+        SCOPED_TRACE(expected.id);
+        QWidget* control = m_dialog->GetDlgItem(expected.id);
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(control->geometry(), expected.geometry);
+        EXPECT_EQ(control->isVisible(), expected.visible);
+        if (expected.caption)
+            EXPECT_EQ(CaptionOf(control), QString::fromUtf8(expected.caption));
+    }
+    std::vector<QString> order;
+    QWidget* widget = m_dialog->m_levelList;
+    do {
+        if (std::find(expectedOrder.begin(), expectedOrder.end(), widget->objectName()) != expectedOrder.end())
+            order.push_back(widget->objectName());
+        widget = widget->nextInFocusChain();
+    } while (widget != m_dialog->m_levelList);
+    EXPECT_EQ(order, expectedOrder);
 }
-
 TEST_F(MainDlgTest, FirstGameIsVeryEasyWithTheSmallDigitsTicked)
 {
     QStringList levels;
@@ -132,17 +117,14 @@ TEST_P(QuickGameAtLevel, DealsTheDrawnLineAtTheSelectedLevel)
     m_dialog->EnableGameButtons(false);
     static_cast<QPushButton*>(m_dialog->GetDlgItem(1013))->setText("something else");
     m_dialog->GetDlgItem(1003)->setFocus();
-    m_dialog->m_levelList->setCurrentRow(index);
 
     FixedSeedRandom replay = m_random;  // the draws this Quick Game is about to make
-    Press(1007);
+    QuickGame(index + 1);
 
     EXPECT_EQ(m_dialog->m_level, index + 1);
     EXPECT_EQ(m_dialog->m_hintsUsed, 0);
-    for (const int id : {1003, 1004, 1014, 1011, 1008, 1009})
-        EXPECT_TRUE(m_dialog->GetDlgItem(id)->isEnabled()) << id;
-    EXPECT_EQ(Caption(m_dialog->GetDlgItem(1013)), "Input game -> Solve");
-    EXPECT_EQ(m_dialog->focusWidget(), m_dialog->m_levelList);
+    ExpectGameButtons();
+    EXPECT_TRUE(FocusOnList());
 
     // The line number is drawn first, then the level pattern's draws follow.
     const int line = RandomBelow(replay, 50) + 1;
@@ -156,41 +138,29 @@ TEST_P(QuickGameAtLevel, DealsTheDrawnLineAtTheSelectedLevel)
 
 INSTANTIATE_TEST_SUITE_P(EveryLevel, QuickGameAtLevel, testing::Range(0, 5));
 
-TEST_F(MainDlgTest, QuickGameWithoutSelectionAsksForALevelAndChangesNothing)
+// Both leave the game, its level and its hints as they were and tell the player why.
+TEST_F(MainDlgTest, QuickGameWithoutSelectionOrWithoutDataFileChangesNothing)
 {
-    m_dialog->m_levelList->setCurrentRow(3);
-    Press(1007);
+    QuickGame(4);
     m_dialog->m_hintsUsed = 2;
-    const auto before = Texts();
+    const GameState before = State();
     m_dialog->m_levelList->clearSelection();
     m_dialog->m_levelList->setCurrentRow(-1);
     m_dialog->GetDlgItem(1003)->setFocus();
-
     Press(1007);
-
     EXPECT_EQ(m_ui.m_messages, QStringList({"Please select a game level"}));
-    EXPECT_EQ(m_dialog->m_level, 4);
-    EXPECT_EQ(m_dialog->m_hintsUsed, 2);
-    EXPECT_EQ(Texts(), before);
-    EXPECT_EQ(m_dialog->focusWidget(), m_dialog->m_levelList);
-}
+    GameState expected = before;
+    expected.listRow = m_dialog->m_levelList->currentRow();  // focusing the list may pick a row
+    EXPECT_EQ(State(), expected);
+    EXPECT_TRUE(FocusOnList());
 
-TEST_F(MainDlgTest, UnreadableDataFileAtGameTimeKeepsTheGameLevelAndHints)
-{
-    m_dialog->m_hintsUsed = 2;
-    const auto before = Texts();
-    const Grid81 solution = Board().m_solution;
     ASSERT_TRUE(QFile::remove(DataFile()));
-    m_dialog->m_levelList->setCurrentRow(4);
-
-    Press(1007);
-
-    EXPECT_EQ(m_ui.m_messages, QStringList({"error! can't read data.dat, the game on the board stays"}));
-    EXPECT_EQ(m_dialog->m_level, 1);
-    EXPECT_EQ(m_dialog->m_hintsUsed, 2);
-    EXPECT_EQ(Texts(), before);
-    EXPECT_EQ(Board().m_solution, solution);
-    EXPECT_EQ(m_dialog->focusWidget(), m_dialog->m_levelList);
+    m_dialog->GetDlgItem(1003)->setFocus();
+    QuickGame(5);
+    EXPECT_EQ(m_ui.m_messages.last(), "error! can't read data.dat, the game on the board stays");
+    expected.listRow = 4;
+    EXPECT_EQ(State(), expected);
+    EXPECT_TRUE(FocusOnList());
 }
 
 TEST_F(MainDlgTest, EveryCommandGivesTheFocusBackToTheLevelList)
@@ -223,36 +193,32 @@ TEST_F(MainDlgTest, EnterNeitherClosesTheWindowNorPressesAButton)
         EXPECT_EQ(spy->count(), 0);
 }
 
-TEST_F(MainDlgTest, EscapeAnsweredNoGoesOnWithTheSameGame)
+TEST_F(MainDlgTest, EscapeAndTheCloseBoxAskAndOnlyYesCloses)
 {
-    const auto before = Texts();
+    const GameState before = State();
     m_ui.m_answers = {false};
     QTest::keyPress(m_dialog->m_levelList, Qt::Key_Escape);
-
     EXPECT_EQ(m_ui.m_questions, QStringList({"Question: Are you sure to quit?"}));
     EXPECT_TRUE(m_dialog->isVisible());
-    EXPECT_EQ(Texts(), before);
-    EXPECT_EQ(m_dialog->m_level, 1);
-}
+    EXPECT_EQ(State(), before);
 
-TEST_F(MainDlgTest, EscapeAnsweredYesClosesTheWindow)
-{
+    m_ui.m_answers = {false};
+    EXPECT_FALSE(m_dialog->close());
+    EXPECT_TRUE(m_dialog->isVisible());
+    EXPECT_EQ(m_ui.m_questions.size(), 2);
+
     m_ui.m_answers = {true};
     QTest::keyPress(m_dialog->m_levelList, Qt::Key_Escape);
-
-    EXPECT_EQ(m_ui.m_questions, QStringList({"Question: Are you sure to quit?"}));
     EXPECT_FALSE(m_dialog->isVisible());
     EXPECT_EQ(m_dialog->result(), QDialog::Rejected);
 }
 
-TEST_F(MainDlgTest, CloseBoxAsksAndNoKeepsTheWindowOpen)
+TEST_F(MainDlgTest, CloseBoxAnsweredYesCloses)
 {
-    m_ui.m_answers = {false, true};
-    EXPECT_FALSE(m_dialog->close());
-    EXPECT_TRUE(m_dialog->isVisible());
+    m_ui.m_answers = {true};
     EXPECT_TRUE(m_dialog->close());
     EXPECT_FALSE(m_dialog->isVisible());
-    EXPECT_EQ(m_ui.m_questions.size(), 2);
+    EXPECT_EQ(m_ui.m_questions, QStringList({"Question: Are you sure to quit?"}));
 }
 
 TEST_F(MainDlgTest, ContextMenuOpensTheAboutBoxAndClosingItLeavesTheGame)
@@ -262,7 +228,7 @@ TEST_F(MainDlgTest, ContextMenuOpensTheAboutBoxAndClosingItLeavesTheGame)
     ASSERT_EQ(menu.actions().size(), 1);
     EXPECT_EQ(menu.actions().front()->text(), "&About Tessaly...");
 
-    const auto before = Texts();
+    const GameState before = State();
     QString shownTitle;
     QTimer::singleShot(0, [&shownTitle] {
         if (QWidget* about = QApplication::activeModalWidget()) {
@@ -274,7 +240,7 @@ TEST_F(MainDlgTest, ContextMenuOpensTheAboutBoxAndClosingItLeavesTheGame)
 
     EXPECT_EQ(shownTitle, "About Tessaly");
     EXPECT_TRUE(m_dialog->isVisible());
-    EXPECT_EQ(Texts(), before);
+    EXPECT_EQ(State(), before);
     EXPECT_TRUE(m_ui.m_questions.isEmpty());
 }
 

@@ -1,5 +1,5 @@
 // Save Game and Load Game: the .sav bytes, the extension rule, bad files and failed writes.
-#include "CommandFixture.h"
+#include "GameWindowFixture.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,7 +12,7 @@ QByteArray ReadAll(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-class SaveLoadFixture : public CommandFixture {
+class SaveLoadFixture : public GameWindowFixture {
 protected:
     QString PathOf(const char* name) { return m_dir.filePath(QString::fromLatin1(name)); }
 

@@ -1,7 +1,7 @@
 // The solver's worker thread: the worker on its own, GetAnswer and the input-game flow on the window.
 // Every suite here is named SolveThread*, so a ThreadSanitizer build can run just these.
 #include "BoardCheck.h"
-#include "CommandFixture.h"
+#include "GameWindowFixture.h"
 #include "Solver.h"
 #include "SolveWorker.h"
 
@@ -131,7 +131,7 @@ TEST(SolveThreadWorkerTest, DestroyingTheWorkerWaitsForARunningSolve)
     opener.join();
 }
 
-class SolveThreadDialogTest : public CommandFixture {
+class SolveThreadDialogTest : public GameWindowFixture {
 protected:
     void TearDown() override { m_gate->Open(); }  // never leave a worker waiting
 
