@@ -10,14 +10,14 @@ namespace {
 bool IsCompleteSolution(const Grid81& grid)
 {
     for (int unit = 0; unit < 9; ++unit) {
-        bool inRow[10] = {}, inColumn[10] = {}, inBox[10] = {};
+        std::set<int> row, column, box;
         for (int i = 0; i < 9; ++i) {
-            inRow[grid[GridIndex(unit, i)]] = true;
-            inColumn[grid[GridIndex(i, unit)]] = true;
-            inBox[grid[GridIndex(3 * (unit / 3) + i / 3, 3 * (unit % 3) + i % 3)]] = true;
+            row.insert(grid[GridIndex(unit, i)]);
+            column.insert(grid[GridIndex(i, unit)]);
+            box.insert(grid[GridIndex(3 * (unit / 3) + i / 3, 3 * (unit % 3) + i % 3)]);
         }
-        for (int d = 1; d <= 9; ++d) {
-            if (!inRow[d] || !inColumn[d] || !inBox[d])
+        for (const std::set<int>* digits : {&row, &column, &box}) {
+            if (digits->size() != 9 || digits->count(0))
                 return false;
         }
     }

@@ -1,6 +1,5 @@
 // The five level patterns: which cells each scripted draw blanks or reveals, and dealing a game.
 #include "PuzzleFile.h"
-#include "ScriptedDraws.h"
 #include "ScriptedRandom.h"
 #include "TempFile.h"
 
@@ -8,7 +7,6 @@
 
 #include <algorithm>
 #include <array>
-#include <optional>
 
 namespace {
 
@@ -25,15 +23,20 @@ Grid81 FromMask(const std::string& mask)
     return grid;
 }
 
-// Level 1: row r draws columns r, 0, r: it loses column 0 and its diagonal cell.
-std::vector<int> VeryEasyDraws()
+// Levels 1 and 2: the columns that row r draws, row after row.
+template <typename Columns>
+std::vector<int> RowDraws(Columns columnsOfRow)
 {
     std::vector<int> draws;
-    for (int r = 0; r < 9; ++r)
-        draws.insert(draws.end(), {r, 0, r});
+    for (int r = 0; r < 9; ++r) {
+        const std::vector<int> columns = columnsOfRow(r);
+        draws.insert(draws.end(), columns.begin(), columns.end());
+    }
     return draws;
 }
 
+// Level 1: row r draws columns r, 0, r: it loses column 0 and its diagonal cell.
+const std::vector<int> kVeryEasyDraws = RowDraws([](int r) { return std::vector<int>{r, 0, r}; });
 const std::string kVeryEasyMask = ".########"
                                   "..#######"
                                   ".#.######"
@@ -45,14 +48,8 @@ const std::string kVeryEasyMask = ".########"
                                   ".#######.";
 
 // Level 2: row r draws columns r, 8, r, 8, r + 1 (wrapping).
-std::vector<int> EasyDraws()
-{
-    std::vector<int> draws;
-    for (int r = 0; r < 9; ++r)
-        draws.insert(draws.end(), {r, 8, r, 8, (r + 1) % 9});
-    return draws;
-}
-
+const std::vector<int> kEasyDraws =
+    RowDraws([](int r) { return std::vector<int>{r, 8, r, 8, (r + 1) % 9}; });
 const std::string kEasyMask = "..######."
                               "#..#####."
                               "##..####."
@@ -63,15 +60,25 @@ const std::string kEasyMask = "..######."
                               "#######.."
                               ".#######.";
 
+using Cells = std::vector<std::pair<int, int>>;  // (r, c) inside a box, one per draw
+
+// Levels 3-5: `draws` (level 5's box numbers), then the cells of each box in visiting order.
+std::vector<int> BoxDraws(std::vector<int> draws, const std::vector<Cells>& cellsPerBox)
+{
+    for (const Cells& cells : cellsPerBox) {
+        for (auto [r, c] : cells)
+            draws.insert(draws.end(), {r, c});
+    }
+    return draws;
+}
+
 // Every draw of the k-th visited box (k = 0-8) hits the box's k-th cell (row k / 3, column k % 3).
 std::vector<int> OneCellPerBoxDraws(const std::array<int, 9>& drawsPerBox)
 {
-    std::vector<int> draws;
-    for (int k = 0; k < 9; ++k) {
-        for (int n = 0; n < drawsPerBox[k]; ++n)
-            draws.insert(draws.end(), {k / 3, k % 3});
-    }
-    return draws;
+    std::vector<Cells> cells;
+    for (int k = 0; k < 9; ++k)
+        cells.push_back(Cells(drawsPerBox[k], {k / 3, k % 3}));
+    return BoxDraws({}, cells);
 }
 
 // Visits (0,0) (3,0) (0,3) (3,3) (6,3) (3,6) (0,6) (6,0) (6,6) lose cells 0, 1, ... 8 of their box.
@@ -87,34 +94,20 @@ const std::string kOneCellPerBoxMask = ".####.###"
 
 std::vector<int> EveryCellOfEveryBoxDraws()
 {
-    std::vector<int> draws;
-    for (int k = 0; k < 9; ++k) {
-        for (int i = 0; i < 9; ++i)
-            draws.insert(draws.end(), {i / 3, i % 3});
-    }
-    return draws;
-}
-
-// Level 5: the box-number draws, then per visited box the (r, c) of each of its draws.
-std::vector<int> HellDraws(std::vector<int> boxNumberDraws,
-                           const std::array<std::vector<std::pair<int, int>>, 9>& cellsPerBox)
-{
-    std::vector<int> draws = std::move(boxNumberDraws);
-    for (const auto& cells : cellsPerBox) {
-        for (auto [r, c] : cells)
-            draws.insert(draws.end(), {r, c});
-    }
-    return draws;
+    Cells all;
+    for (int i = 0; i < 9; ++i)
+        all.push_back({i / 3, i % 3});
+    return BoxDraws({}, std::vector<Cells>(9, all));
 }
 
 // x = 2, y drawn as 2 again and then 5, z drawn as 2, as 5 and then 8: boxes 2, 5 and 8 of the
 // visiting order, (3,0), (6,3) and (6,0), show two cells, the others their four corners.
 std::vector<int> HellDistinctCellsDraws()
 {
-    const std::vector<std::pair<int, int>> corners = {{0, 0}, {0, 2}, {2, 0}, {2, 2}};
-    const std::vector<std::pair<int, int>> two = {{1, 1}, {1, 2}};
-    return HellDraws({1, 1, 4, 1, 4, 7},
-                     {corners, two, corners, corners, two, corners, corners, two, corners});
+    const Cells corners = {{0, 0}, {0, 2}, {2, 0}, {2, 2}};
+    const Cells two = {{1, 1}, {1, 2}};
+    return BoxDraws({1, 1, 4, 1, 4, 7},
+                    {corners, two, corners, corners, two, corners, corners, two, corners});
 }
 
 const std::string kHellDistinctCellsMask = "#.##.##.#"
@@ -130,9 +123,8 @@ const std::string kHellDistinctCellsMask = "#.##.##.#"
 // Boxes 1, 2 and 3 chosen without redraws; every draw hits the centre of its box.
 std::vector<int> HellRepeatedCellDraws()
 {
-    const std::vector<std::pair<int, int>> four(4, {1, 1});
-    const std::vector<std::pair<int, int>> two(2, {1, 1});
-    return HellDraws({0, 1, 2}, {two, two, two, four, four, four, four, four, four});
+    const Cells four(4, {1, 1}), two(2, {1, 1});
+    return BoxDraws({0, 1, 2}, {two, two, two, four, four, four, four, four, four});
 }
 
 const std::string kBoxCentresMask = "........."
@@ -163,7 +155,7 @@ TEST_P(LevelPatternTest, ScriptedDrawsHitExactlyTheExpectedCells)
     ASSERT_EQ(test.draws.size(), test.randomBelowCalls);
     const Grid81 solution = ParsePuzzleLine(kSolution);
     Grid81 puzzle = solution;
-    ScriptedRandom random(ScriptedDraws(test.draws));
+    ScriptedRandom random = ScriptedRandom::FromDraws(test.draws);
 
     ApplyLevelPattern(puzzle, solution, test.level, random);
 
@@ -174,10 +166,10 @@ TEST_P(LevelPatternTest, ScriptedDrawsHitExactlyTheExpectedCells)
 INSTANTIATE_TEST_SUITE_P(
     Cases, LevelPatternTest,
     testing::Values(
-        LevelCase{"VeryEasyBlanksThreeDrawnColumnsPerRow", 1, VeryEasyDraws(), 27, kVeryEasyMask},
-        LevelCase{"LevelZeroActsAsVeryEasy", 0, VeryEasyDraws(), 27, kVeryEasyMask},
-        LevelCase{"NegativeLevelActsAsVeryEasy", -4, VeryEasyDraws(), 27, kVeryEasyMask},
-        LevelCase{"EasyBlanksFiveDrawnColumnsPerRow", 2, EasyDraws(), 45, kEasyMask},
+        LevelCase{"VeryEasyBlanksThreeDrawnColumnsPerRow", 1, kVeryEasyDraws, 27, kVeryEasyMask},
+        LevelCase{"LevelZeroActsAsVeryEasy", 0, kVeryEasyDraws, 27, kVeryEasyMask},
+        LevelCase{"NegativeLevelActsAsVeryEasy", -4, kVeryEasyDraws, 27, kVeryEasyMask},
+        LevelCase{"EasyBlanksFiveDrawnColumnsPerRow", 2, kEasyDraws, 45, kEasyMask},
         LevelCase{"NormalVisitsBoxesInOrderWithSixDrawsInTwo", 3,
                   OneCellPerBoxDraws({7, 7, 7, 7, 7, 7, 6, 6, 7}), 2 * 61, kOneCellPerBoxMask},
         LevelCase{"HardVisitsBoxesInOrderWithNineDrawsEach", 4,
@@ -202,65 +194,44 @@ int CountDigits(const Grid81& grid, int firstRow, int firstColumn, int rows, int
     return count;
 }
 
-struct RowKeepCase {
-    int level;
-    int minimumKept;
-};
-
-void PrintTo(const RowKeepCase& test, std::ostream* out) { *out << "level " << test.level; }
-
-class LevelRowsKeepDigitsTest : public testing::TestWithParam<RowKeepCase> {};
-
-TEST_P(LevelRowsKeepDigitsTest, EveryRowKeepsAtLeastNineMinusDraws)
+// With the game's generator: levels 1 and 2 keep at least 9 - draws digits in every row (and
+// blank some), level 5 shows only solution digits, 1-4 per box, 9-30 in all, at most 2 in 3 boxes.
+TEST(LevelPatternTest, SeededPatternsStayWithinTheirBounds)
 {
     const Grid81 solution = ParsePuzzleLine(kSolution);
     StdRandomGenerator random;
-    int fewestKept = 9;
+    int fewestKept[3] = {9, 9, 9};
     for (unsigned seed = 0; seed < 2000; ++seed) {
         random.Seed(seed);
-        Grid81 puzzle = solution;
-        ApplyLevelPattern(puzzle, solution, GetParam().level, random);
-        for (int r = 0; r < 9; ++r)
-            fewestKept = std::min(fewestKept, CountDigits(puzzle, r, 0, 1, 9));
-    }
-    EXPECT_GE(fewestKept, GetParam().minimumKept);
-    EXPECT_LT(fewestKept, 9);
-}
-
-INSTANTIATE_TEST_SUITE_P(Levels, LevelRowsKeepDigitsTest,
-                         testing::Values(RowKeepCase{1, 6}, RowKeepCase{2, 4}));
-
-TEST(LevelPatternTest, HellShowsOneToFourSolutionDigitsPerBox)
-{
-    const Grid81 solution = ParsePuzzleLine(kSolution);
-    StdRandomGenerator random;
-    for (unsigned seed = 0; seed < 2000; ++seed) {
-        random.Seed(seed);
+        for (int level : {1, 2}) {
+            Grid81 puzzle = solution;
+            ApplyLevelPattern(puzzle, solution, level, random);
+            for (int r = 0; r < 9; ++r)
+                fewestKept[level] = std::min(fewestKept[level], CountDigits(puzzle, r, 0, 1, 9));
+        }
         Grid81 puzzle = solution;
         ApplyLevelPattern(puzzle, solution, 5, random);
         int boxesWithAtMostTwo = 0;
         int total = 0;
         for (int box = 0; box < 9; ++box) {
             const int shown = CountDigits(puzzle, 3 * (box / 3), 3 * (box % 3), 3, 3);
-            ASSERT_GE(shown, 1) << seed;
-            ASSERT_LE(shown, 4) << seed;
+            ASSERT_TRUE(shown >= 1 && shown <= 4) << "seed " << seed << " box " << box;
             boxesWithAtMostTwo += shown <= 2;
             total += shown;
         }
         ASSERT_GE(boxesWithAtMostTwo, 3) << seed;
-        ASSERT_GE(total, 9) << seed;
-        ASSERT_LE(total, 30) << seed;
+        ASSERT_TRUE(total >= 9 && total <= 30) << seed;
         for (int i = 0; i < 81; ++i)
             ASSERT_TRUE(puzzle[i] == 0 || puzzle[i] == solution[i]) << seed << " " << i;
     }
+    EXPECT_TRUE(fewestKept[1] >= 6 && fewestKept[1] < 9) << fewestKept[1];
+    EXPECT_TRUE(fewestKept[2] >= 4 && fewestKept[2] < 9) << fewestKept[2];
 }
-
-std::string ThreeLineFile(const std::string& second) { return "999\n" + second + "\n111\n"; }
 
 TEST(DealPuzzleTest, ReadsTheLineIntoBothGridsThenAppliesThePattern)
 {
-    const TempFile file(ThreeLineFile(kSolution));
-    ScriptedRandom random(ScriptedDraws(VeryEasyDraws()));
+    const TempFile file("999\n" + kSolution + "\n111\n");
+    ScriptedRandom random = ScriptedRandom::FromDraws(kVeryEasyDraws);
     const DealResult result = DealPuzzle(file.Path(), 2, 1, random);
     ASSERT_TRUE(result.game.has_value());
     EXPECT_EQ(result.game->solution, ParsePuzzleLine(kSolution));
@@ -270,48 +241,13 @@ TEST(DealPuzzleTest, ReadsTheLineIntoBothGridsThenAppliesThePattern)
 
 TEST(DealPuzzleTest, ShortLineAboveHellGivesItsDigitsInBothGrids)
 {
-    const TempFile file(ThreeLineFile("12"));
+    const TempFile file("999\n12\n111\n");
     ScriptedRandom random({});
     const DealResult result = DealPuzzle(file.Path(), 2, 6, random);
     ASSERT_TRUE(result.game.has_value());
-    Grid81 expected{};
-    expected[0] = 1;
-    expected[1] = 2;
+    const Grid81 expected{1, 2};
     EXPECT_EQ(result.game->solution, expected);
     EXPECT_EQ(result.game->puzzle, expected);
 }
-
-struct DealFailureCase {
-    const char* name;
-    bool fileExists;
-    int lineNumber;
-    PuzzleFileError error;
-};
-
-void PrintTo(const DealFailureCase& test, std::ostream* out) { *out << test.name; }
-
-class DealPuzzleFailureTest : public testing::TestWithParam<DealFailureCase> {};
-
-TEST_P(DealPuzzleFailureTest, ReportsAndDrawsNothing)
-{
-    std::optional<TempFile> file;
-    std::string path = (std::filesystem::temp_directory_path() / "tessaly-no-such.dat").string();
-    if (GetParam().fileExists) {
-        file.emplace("");
-        path = file->Path();
-    }
-    ScriptedRandom random(ScriptedDraws(VeryEasyDraws()));
-    const DealResult result = DealPuzzle(path, GetParam().lineNumber, 1, random);
-    EXPECT_FALSE(result.game.has_value());
-    EXPECT_EQ(result.error, GetParam().error);
-    EXPECT_EQ(random.Consumed(), 0u);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, DealPuzzleFailureTest,
-    testing::Values(DealFailureCase{"MissingFile", false, 1, PuzzleFileError::CannotOpen},
-                    DealFailureCase{"EmptyFile", true, 1, PuzzleFileError::NoLines},
-                    DealFailureCase{"LineZero", true, 0, PuzzleFileError::BadLineNumber}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Reading one line of data.dat and turning its first 81 characters into a grid.
 #include "PuzzleFile.h"
+#include "ScriptedRandom.h"
 #include "TempFile.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,46 @@
 
 namespace {
 
+struct ReadCase {
+    const char* name;
+    std::string file;
+    std::vector<std::string> lines;  // what line 1, 2, ... reads as
+};
+
+void PrintTo(const ReadCase& test, std::ostream* out) { *out << test.name; }
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to)
+{
+    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+class ReadPuzzleLineTest : public testing::TestWithParam<ReadCase> {};
+
+// Every line, then line 27 past the end and INT_MAX, which read as the last line; a file
+// without CRs is read again with CR LF line ends, which must read alike.
+TEST_P(ReadPuzzleLineTest, ReadsTheNumberedLine)
+{
+    const std::vector<std::string>& lines = GetParam().lines;
+    std::vector<std::string> files = {GetParam().file};
+    if (GetParam().file.find('\r') == std::string::npos)
+        files.push_back(Replaced(GetParam().file, "\n", "\r\n"));
+    for (const std::string& bytes : files) {
+        const TempFile file(bytes);
+        const auto expectLine = [&](int n, const std::string& expected) {
+            const PuzzleLineResult result = ReadPuzzleLine(file.Path(), n);
+            ASSERT_TRUE(result.line.has_value()) << n << " of " << testing::PrintToString(bytes);
+            EXPECT_EQ(*result.line, expected) << n << " of " << testing::PrintToString(bytes);
+        };
+        const int count = static_cast<int>(lines.size());
+        for (int n = 1; n <= count; ++n)
+            expectLine(n, lines[n - 1]);
+        expectLine(count + 27, lines.back());
+        expectLine(INT_MAX, lines.back());
+    }
+}
+
 std::string TenLines()
 {
     std::string text;
@@ -17,73 +58,25 @@ std::string TenLines()
     return text;
 }
 
-struct ReadCase {
-    const char* name;
-    std::string file;
-    int lineNumber;
-    std::string expected;
-};
-
-void PrintTo(const ReadCase& test, std::ostream* out) { *out << test.name; }
-
-class ReadPuzzleLineTest : public testing::TestWithParam<ReadCase> {};
-
-TEST_P(ReadPuzzleLineTest, ReadsTheNumberedLine)
-{
-    const TempFile file(GetParam().file);
-    const PuzzleLineResult result = ReadPuzzleLine(file.Path(), GetParam().lineNumber);
-    ASSERT_TRUE(result.line.has_value());
-    EXPECT_EQ(*result.line, GetParam().expected);
-}
-
 const std::string k253(253, '1');
 const std::string k254(254, '2');
+const std::string k300 = std::string(254, 'a') + std::string(46, 'b');
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ReadPuzzleLineTest,
     testing::Values(
-        ReadCase{"FirstLine", "abc\ndef\nghi\n", 1, "abc"},
-        ReadCase{"SecondLine", "abc\ndef\nghi\n", 2, "def"},
-        ReadCase{"LastLine", "abc\ndef\nghi\n", 3, "ghi"},
-        ReadCase{"LineNumberPastEndUsesLastLine", TenLines(), 37, "line10"},
-        ReadCase{"HugeLineNumberUsesLastLine", TenLines(), INT_MAX, "line10"},
-        ReadCase{"LastLineWithoutNewline", "abc\ndef", 2, "def"},
-        ReadCase{"PastEndOfLastLineWithoutNewline", "abc\ndef", 3, "def"},
-        ReadCase{"EmptyLineCounts", "\nabc\n", 1, ""},
-        ReadCase{"LineAfterEmptyLine", "\nabc\n", 2, "abc"},
-        ReadCase{"CrLfLineEndIsDropped", "abc\r\ndef\r\n", 1, "abc"},
-        ReadCase{"CrLfSecondLine", "abc\r\ndef\r\n", 2, "def"},
-        ReadCase{"LoneCrIsText", "ab\rc\nd\n", 1, "ab\rc"},
-        ReadCase{"Line253FitsOneRead", k253 + "\nnext\n", 2, "next"},
-        ReadCase{"Line253WithCrLfFitsOneRead", k253 + "\r\nnext\r\n", 2, "next"},
-        ReadCase{"Line254IsOneRead", k254 + "\nnext\n", 1, k254},
-        ReadCase{"Line254LeavesItsNewlineForTheNextRead", k254 + "\nnext\n", 2, ""},
-        ReadCase{"LineAfter254IsThird", k254 + "\nnext\n", 3, "next"},
-        ReadCase{"Line300FirstRead", std::string(254, 'a') + std::string(46, 'b') + "\nnext\n", 1,
-                 std::string(254, 'a')},
-        ReadCase{"Line300RestIsSecondLine",
-                 std::string(254, 'a') + std::string(46, 'b') + "\nnext\n", 2,
-                 std::string(46, 'b')},
-        ReadCase{"LineAfter300IsThird", std::string(254, 'a') + std::string(46, 'b') + "\nnext\n",
-                 3, "next"}),
+        ReadCase{"ThreeLines", "abc\ndef\nghi\n", {"abc", "def", "ghi"}},
+        ReadCase{"TenLinesPastTheEndGiveTheTenth", TenLines(),
+                 {"line1", "line2", "line3", "line4", "line5", "line6", "line7", "line8",
+                  "line9", "line10"}},
+        ReadCase{"LastLineWithoutNewline", "abc\ndef", {"abc", "def"}},
+        ReadCase{"EmptyLineCounts", "\nabc\n", {"", "abc"}},
+        ReadCase{"LoneCrIsText", "ab\rc\nd\n", {"ab\rc", "d"}},
+        ReadCase{"Line253FitsOneRead", k253 + "\nnext\n", {k253, "next"}},
+        ReadCase{"Line254LeavesItsNewlineForTheNextRead", k254 + "\nnext\n", {k254, "", "next"}},
+        ReadCase{"Line300CountsAsTwo", k300 + "\nnext\n",
+                 {std::string(254, 'a'), std::string(46, 'b'), "next"}}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(ReadPuzzleLineTest, CrLfAndLfFilesReadAlike)
-{
-    const std::string lines[] = {"437892615821536749", std::string(300, '7'), "", "12"};
-    std::string lf, crlf;
-    for (const std::string& line : lines) {
-        lf += line + "\n";
-        crlf += line + "\r\n";
-    }
-    const TempFile lfFile(lf), crlfFile(crlf);
-    for (int n = 1; n <= 6; ++n) {
-        const PuzzleLineResult a = ReadPuzzleLine(lfFile.Path(), n);
-        const PuzzleLineResult b = ReadPuzzleLine(crlfFile.Path(), n);
-        ASSERT_TRUE(a.line && b.line) << n;
-        EXPECT_EQ(*a.line, *b.line) << n;
-    }
-}
 
 struct FailureCase {
     const char* name;
@@ -96,7 +89,8 @@ void PrintTo(const FailureCase& test, std::ostream* out) { *out << test.name; }
 
 class ReadPuzzleLineFailureTest : public testing::TestWithParam<FailureCase> {};
 
-TEST_P(ReadPuzzleLineFailureTest, ReportsInsteadOfReading)
+// Dealing reports the same failure as reading and makes no draw.
+TEST_P(ReadPuzzleLineFailureTest, ReadAndDealReportInsteadOfReading)
 {
     std::optional<TempFile> file;
     std::string path = (std::filesystem::temp_directory_path() / "tessaly-no-such.dat").string();
@@ -107,6 +101,12 @@ TEST_P(ReadPuzzleLineFailureTest, ReportsInsteadOfReading)
     const PuzzleLineResult result = ReadPuzzleLine(path, GetParam().lineNumber);
     EXPECT_FALSE(result.line.has_value());
     EXPECT_EQ(result.error, GetParam().error);
+
+    ScriptedRandom random = ScriptedRandom::FromDraws(std::vector<int>(27, 0));
+    const DealResult deal = DealPuzzle(path, GetParam().lineNumber, 1, random);
+    EXPECT_FALSE(deal.game.has_value());
+    EXPECT_EQ(deal.error, GetParam().error);
+    EXPECT_EQ(random.Consumed(), 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -122,9 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ReadPuzzleLineTest, FolderInsteadOfFileIsAFailure)
 {
-    const std::string folder = std::filesystem::temp_directory_path().string();
-    const PuzzleLineResult result = ReadPuzzleLine(folder, 1);
-    EXPECT_FALSE(result.line.has_value());
+    EXPECT_FALSE(ReadPuzzleLine(std::filesystem::temp_directory_path().string(), 1).line);
 }
 
 struct ParseCase {

@@ -6,33 +6,27 @@
 
 namespace {
 
-TEST(RandomBelowTest, ZeroDrawsNothing)
-{
-    ScriptedRandom random({7});
-    EXPECT_EQ(RandomBelow(random, 0), 0);
-    EXPECT_EQ(random.Consumed(), 0u);
-}
-
-TEST(RandomBelowTest, EveryOtherCallConsumesTwoValuesAndUsesTheSecond)
+TEST(RandomBelowTest, ZeroDrawsNothingAndEveryOtherBoundConsumesTwoValuesKeepingTheSecond)
 {
     ScriptedRandom random({100, 23, 5, 40, 8, 17});
-    EXPECT_EQ(RandomBelow(random, 1), 0);
-    EXPECT_EQ(random.Consumed(), 2u);
-    EXPECT_EQ(RandomBelow(random, 9), 40 % 9);
-    EXPECT_EQ(random.Consumed(), 4u);
-    EXPECT_EQ(RandomBelow(random, -9), 17 % 9);
-    EXPECT_EQ(random.Consumed(), 6u);
+    const struct { int n, expected; size_t consumed; } draws[] = {
+        {0, 0, 0}, {1, 0, 2}, {9, 40 % 9, 4}, {0, 0, 4}, {-9, 17 % 9, 6}};
+    for (const auto& draw : draws) {
+        SCOPED_TRACE(draw.n);
+        EXPECT_EQ(RandomBelow(random, draw.n), draw.expected);
+        EXPECT_EQ(random.Consumed(), draw.consumed);
+    }
 }
 
-TEST(RandomBelowTest, StaysInRangeForEveryBound)
+TEST(RandomBelowTest, StaysBelowTheMagnitudeOfEveryBound)
 {
     StdRandomGenerator random;
     random.Seed(42);
     for (int n : {1, 2, 3, 9, 50, -9, -1, 2147483647, -2147483647 - 1}) {
+        const long long range = n < 0 ? -static_cast<long long>(n) : n;
         for (int i = 0; i < 1000; ++i) {
             const int v = RandomBelow(random, n);
-            ASSERT_GE(v, 0) << n;
-            ASSERT_LT(static_cast<long long>(v), n < 0 ? -static_cast<long long>(n) : n) << n;
+            ASSERT_TRUE(v >= 0 && v < range) << n << " gave " << v;
         }
     }
 }

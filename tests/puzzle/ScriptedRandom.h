@@ -10,6 +10,17 @@ class ScriptedRandom final : public RandomGenerator {
 public:
     explicit ScriptedRandom(std::vector<int> values) : m_values(std::move(values)) {}
 
+    // One RandomBelow result per entry (each below its draw's bound). Every draw consumes two
+    // values and keeps the second; the first, 1000001, gives 2 for % 9 and % 3, unlike most
+    // scripted results, so code that kept the wrong one fails.
+    static ScriptedRandom FromDraws(const std::vector<int>& results)
+    {
+        std::vector<int> values;
+        for (int result : results)
+            values.insert(values.end(), {1000001, result});
+        return ScriptedRandom(std::move(values));
+    }
+
     void Seed(unsigned) override { ++m_seeds; }
     int Next() override
     {

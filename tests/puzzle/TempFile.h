@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -11,8 +12,7 @@ class TempFile {
 public:
     explicit TempFile(const std::string& bytes) : m_path(UniquePath())
     {
-        std::ofstream out(m_path, std::ios::binary);
-        out << bytes;
+        std::ofstream(m_path, std::ios::binary) << bytes;
     }
     ~TempFile() { std::filesystem::remove(m_path); }
     TempFile(const TempFile&) = delete;
@@ -27,10 +27,7 @@ private:
         static int counter = 0;
         const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
         std::string name = std::string(test->test_suite_name()) + "." + test->name();
-        for (char& c : name) {
-            if (c == '/')
-                c = '_';
-        }
+        std::replace(name.begin(), name.end(), '/', '_');
         return std::filesystem::temp_directory_path() /
                ("tessaly-" + name + "-" + std::to_string(++counter) + ".dat");
     }
