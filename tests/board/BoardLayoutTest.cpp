@@ -46,29 +46,18 @@ TEST(BoardLayout, SizeToFrameWithoutParentOrFrameLeavesTheBoardAlone)
     EXPECT_TRUE(board.Picture().isNull());
     board.RenderBoard();
     EXPECT_EQ(board.RenderCount(), 0);
+    EXPECT_EQ(board.GetSelectedCell(), nullptr);  // no cells to give
 }
 
-TEST(GetSelectedCell, NullSelectionGivesTheFirstCellAndStaysNull)
+TEST(GetSelectedCell, RepairsANullOrStraySelectionToTheFirstCell)
 {
     BoardOnDialog dialog;
     EXPECT_EQ(dialog.board->GetSelectedCell(), &dialog.Cell(0));
-    EXPECT_EQ(dialog.board->m_selected, nullptr);
-}
-
-TEST(GetSelectedCell, StraySelectionIsRepairedToTheFirstCell)
-{
-    BoardOnDialog dialog;
+    EXPECT_EQ(dialog.board->m_selected, nullptr);  // a null selection stays null
     CCell stray(Rect{0, 0, 1, 1});
     dialog.board->m_selected = &stray;
     EXPECT_EQ(dialog.board->GetSelectedCell(), &dialog.Cell(0));
     EXPECT_EQ(dialog.board->m_selected, &dialog.Cell(0));
     dialog.board->m_selected = &dialog.Cell(42);
     EXPECT_EQ(dialog.board->GetSelectedCell(), &dialog.Cell(42));
-}
-
-TEST(GetSelectedCell, BoardWithoutCellsHasNoneToGive)
-{
-    QWidget parent;
-    CBoardWnd board(&parent);
-    EXPECT_EQ(board.GetSelectedCell(), nullptr);
 }
