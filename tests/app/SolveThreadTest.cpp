@@ -79,17 +79,6 @@ TEST(SolveThreadWorkerTest, SolvesItsOwnCopyOfTheGrid)
     EXPECT_FALSE(worker.IsBusy());
 }
 
-TEST(SolveThreadWorkerTest, GridWithoutCompletionGivesNoAnswer)
-{
-    SolveWorker worker;
-    FinishedSignal finished;
-    ASSERT_TRUE(worker.Start(GridOf(Unsolvable()), finished.Callback()));
-    ASSERT_TRUE(finished.Wait());
-    const std::optional<SolveOutcome> outcome = worker.TakeOutcome();
-    ASSERT_TRUE(outcome);
-    EXPECT_FALSE(outcome->answer);
-}
-
 TEST(SolveThreadWorkerTest, OneSolveAtATimeAndNoOutcomeBeforeItFinishes)
 {
     SolveWorker worker;
@@ -110,7 +99,9 @@ TEST(SolveThreadWorkerTest, OneSolveAtATimeAndNoOutcomeBeforeItFinishes)
     EXPECT_TRUE(worker.Start(GridOf(Unsolvable()), second.Callback()));
     ASSERT_TRUE(second.Wait());
     EXPECT_EQ(gate->m_calls, 2);
-    ASSERT_TRUE(worker.TakeOutcome());
+    const std::optional<SolveOutcome> outcome = worker.TakeOutcome();
+    ASSERT_TRUE(outcome);
+    EXPECT_FALSE(outcome->answer) << "a grid without completion has no answer";
 }
 
 TEST(SolveThreadWorkerTest, DestroyingTheWorkerWaitsForARunningSolve)
@@ -157,15 +148,11 @@ TEST_F(SolveThreadDialogTest, GetAnswerFillsTheBoardWithOneRedraw)
         EXPECT_FALSE(Board().m_cells[i]->m_given) << "cell " << i;
     EXPECT_EQ(Board().RenderCount(), renders + 1);
     EXPECT_TRUE(m_ui.m_messages.isEmpty());
-}
 
-TEST_F(SolveThreadDialogTest, EmptyBoardIsFilledCompletely)
-{
     SetGame(std::string(81, '.'), std::string(81, '.'), std::string(81, '.'));
     Press(1006);
     ASSERT_TRUE(WaitForSolve());
-    EXPECT_EQ(Shown().find('.'), std::string::npos);
-    EXPECT_EQ(JudgeBoard(GridOf(Shown()), Grid81{}, Grid81{}), DoneVerdict::Correct) << "obeys the rules";
+    EXPECT_EQ(JudgeBoard(GridOf(Shown()), Grid81{}, Grid81{}), DoneVerdict::Correct) << "an empty board is filled";
 }
 
 TEST_F(SolveThreadDialogTest, BoardWithoutCompletionSaysNoAnswerAndKeepsItsTexts)
@@ -209,38 +196,28 @@ TEST_F(SolveThreadDialogTest, WorkerLeavesTheBoardAloneAndAnswersTheBoardAsPress
     EXPECT_EQ(Shown(), SolvedGrid);
 }
 
-TEST_F(SolveThreadDialogTest, ResultForAReplacedGameIsDropped)
+TEST_F(SolveThreadDialogTest, AnswerOrNoAnswerForAReplacedGameIsDropped)
 {
-    for (const int replacing : {1007, 1005, 1013}) {
-        SCOPED_TRACE(replacing);
-        m_gate = std::make_shared<Gate>();
-        GateTheSolver();
-        SetGame(FirstRowBlank(), FirstRowBlank(), SolvedGrid);
-        Press(1006);
-        Press(replacing);
-        const GameState replaced = State();
-        m_gate->Open();
-        ASSERT_TRUE(WaitForSolve());
-        QTest::qWait(20);
-        EXPECT_EQ(State(), replaced);
-        EXPECT_TRUE(m_ui.m_messages.isEmpty());
-        if (replacing == 1013)
-            Press(1007);  // back to a dealt game
-    }
-}
-
-TEST_F(SolveThreadDialogTest, NoAnswerForAReplacedGameIsDropped)
-{
-    GateTheSolver();
-    SetGame(Unsolvable(), std::string(81, '.'), SolvedGrid);
-    Press(1006);
     m_ui.m_chosenPath = m_dir.filePath(QStringLiteral("g.sav"));
     Press(1003);
-    Press(1004);  // loading replaces the game too
-    m_gate->Open();
-    ASSERT_TRUE(WaitForSolve());
-    QTest::qWait(20);
-    EXPECT_TRUE(m_ui.m_messages.isEmpty());
+    for (const int replacing : {1007, 1005, 1004, 1013}) {
+        for (const std::string& board : {FirstRowBlank(), Unsolvable()}) {
+            SCOPED_TRACE(replacing);
+            m_gate = std::make_shared<Gate>();
+            GateTheSolver();
+            SetGame(board, std::string(81, '.'), SolvedGrid);
+            Press(1006);
+            Press(replacing);
+            const GameState replaced = State();
+            m_gate->Open();
+            ASSERT_TRUE(WaitForSolve());
+            QTest::qWait(20);
+            EXPECT_EQ(State(), replaced);
+            EXPECT_TRUE(m_ui.m_messages.isEmpty());
+            if (replacing == 1013)
+                Press(1007);  // back to a dealt game
+        }
+    }
 }
 
 TEST_F(SolveThreadDialogTest, NoticeWithoutASolveDoesNothing)
@@ -267,26 +244,22 @@ TEST_F(SolveThreadDialogTest, ClosingTheWindowWhileSolvingWaitsForTheWorker)
 
 using SolveThreadInputGameTest = SolveThreadDialogTest;
 
-TEST_F(SolveThreadInputGameTest, FirstPressClearsTheBoardForEntry)
+TEST_F(SolveThreadInputGameTest, FirstPressClearsTheBoardSecondMakesTheEntryGivensAndSolves)
 {
     QuickGame(3);
     Press(1013);
-    EXPECT_EQ(Shown(), std::string(81, '.'));
     EXPECT_EQ(State().givens, std::vector<bool>(81, false));
     EXPECT_EQ(Board().m_puzzle, Grid81{});
     EXPECT_EQ(Board().m_solution, Grid81{});
+    EXPECT_EQ(Shown(), std::string(81, '.'));
     EXPECT_EQ(Caption(1013), "Solve");
     EXPECT_TRUE(FocusOnList());
-}
 
-TEST_F(SolveThreadInputGameTest, SecondPressMakesTheEnteredDigitsGivensAndShowsTheSolution)
-{
-    Press(1013);
     const std::string entered = FirstRowBlank();
     SetGame(entered, std::string(81, '.'), std::string(81, '.'));
     Select(80);
     Click(Qt::Key_0);
-    Click(static_cast<Qt::Key>(Qt::Key_0 + (SolvedGrid[80] - '0')));  // typed like the player
+    Click(DigitKey(SolvedGrid[80]));  // typed like the player
     Press(1013);
     ASSERT_TRUE(WaitForSolve());
 
@@ -311,10 +284,10 @@ TEST_F(SolveThreadInputGameTest, EntryWithoutAnswerStaysEditableForATypo)
     EXPECT_EQ(State().givens, std::vector<bool>(81, false));
     EXPECT_EQ(Caption(1013), "Solve");
 
-    Select(2);
-    Click(static_cast<Qt::Key>(Qt::Key_0 + (SolvedGrid[2] - '0')));
-    Select(3);
-    Click(static_cast<Qt::Key>(Qt::Key_0 + (SolvedGrid[3] - '0')));
+    for (const int typo : {2, 3}) {
+        Select(typo);
+        Click(DigitKey(SolvedGrid[typo]));
+    }
     Press(1013);
     ASSERT_TRUE(WaitForSolve());
     EXPECT_EQ(Shown(), SolvedGrid);
