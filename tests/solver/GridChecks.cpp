@@ -5,24 +5,21 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 bool HasRepeatedDigit(const Grid81& grid)
 {
-    for (int unit = 0; unit < 27; ++unit) {
-        bool seen[10] = {};
+    for (int unit = 0; unit < 9; ++unit) {
+        bool inRow[10] = {}, inColumn[10] = {}, inBox[10] = {};
         for (int i = 0; i < 9; ++i) {
-            int cell = 0;
-            if (unit < 9)
-                cell = GridIndex(unit, i);
-            else if (unit < 18)
-                cell = GridIndex(i, unit - 9);
-            else
-                cell = GridIndex(3 * ((unit - 18) / 3) + i / 3, 3 * ((unit - 18) % 3) + i % 3);
-            const int value = grid[cell];
-            if (value == 0)
-                continue;
-            if (seen[value])
-                return true;
-            seen[value] = true;
+            const int cells[] = {GridIndex(unit, i), GridIndex(i, unit),
+                                 GridIndex(3 * (unit / 3) + i / 3, 3 * (unit % 3) + i % 3)};
+            bool* seen[] = {inRow, inColumn, inBox};
+            for (int k = 0; k < 3; ++k) {
+                const int value = grid[cells[k]];
+                if (value != 0 && std::exchange(seen[k][value], true))
+                    return true;
+            }
         }
     }
     return false;
@@ -31,9 +28,8 @@ bool HasRepeatedDigit(const Grid81& grid)
 bool IsValidCompletionOf(const Grid81& grid, const Grid81& completion)
 {
     for (int cell = 0; cell < 81; ++cell) {
-        if (completion[cell] < 1 || completion[cell] > 9)
-            return false;
-        if (grid[cell] != 0 && grid[cell] != completion[cell])
+        if (completion[cell] < 1 || completion[cell] > 9 ||
+            (grid[cell] != 0 && grid[cell] != completion[cell]))
             return false;
     }
     return !HasRepeatedDigit(completion);
