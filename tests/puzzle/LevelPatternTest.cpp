@@ -37,28 +37,16 @@ std::vector<int> RowDraws(Columns columnsOfRow)
 
 // Level 1: row r draws columns r, 0, r: it loses column 0 and its diagonal cell.
 const std::vector<int> kVeryEasyDraws = RowDraws([](int r) { return std::vector<int>{r, 0, r}; });
-const std::string kVeryEasyMask = ".########"
-                                  "..#######"
-                                  ".#.######"
-                                  ".##.#####"
-                                  ".###.####"
-                                  ".####.###"
-                                  ".#####.##"
-                                  ".######.#"
-                                  ".#######.";
+const std::string kVeryEasyMask = ".########" "..#######" ".#.######"
+                                  ".##.#####" ".###.####" ".####.###"
+                                  ".#####.##" ".######.#" ".#######.";
 
 // Level 2: row r draws columns r, 8, r, 8, r + 1 (wrapping).
 const std::vector<int> kEasyDraws =
     RowDraws([](int r) { return std::vector<int>{r, 8, r, 8, (r + 1) % 9}; });
-const std::string kEasyMask = "..######."
-                              "#..#####."
-                              "##..####."
-                              "###..###."
-                              "####..##."
-                              "#####..#."
-                              "######..."
-                              "#######.."
-                              ".#######.";
+const std::string kEasyMask = "..######." "#..#####." "##..####."
+                              "###..###." "####..##." "#####..#."
+                              "######..." "#######.." ".#######.";
 
 using Cells = std::vector<std::pair<int, int>>;  // (r, c) inside a box, one per draw
 
@@ -82,15 +70,9 @@ std::vector<int> OneCellPerBoxDraws(const std::array<int, 9>& drawsPerBox)
 }
 
 // Visits (0,0) (3,0) (0,3) (3,3) (6,3) (3,6) (0,6) (6,0) (6,6) lose cells 0, 1, ... 8 of their box.
-const std::string kOneCellPerBoxMask = ".####.###"
-                                       "#########"
-                                       "######.##"
-                                       "#.#######"
-                                       "###.####."
-                                       "#########"
-                                       "#########"
-                                       "####.####"
-                                       "#.######.";
+const std::string kOneCellPerBoxMask = ".####.###" "#########" "######.##"
+                                       "#.#######" "###.####." "#########"
+                                       "#########" "####.####" "#.######.";
 
 std::vector<int> EveryCellOfEveryBoxDraws()
 {
@@ -110,15 +92,9 @@ std::vector<int> HellDistinctCellsDraws()
                     {corners, two, corners, corners, two, corners, corners, two, corners});
 }
 
-const std::string kHellDistinctCellsMask = "#.##.##.#"
-                                           "........."
-                                           "#.##.##.#"
-                                           "...#.##.#"
-                                           ".##......"
-                                           "...#.##.#"
-                                           "......#.#"
-                                           ".##.##..."
-                                           "......#.#";
+const std::string kHellDistinctCellsMask = "#.##.##.#" "........." "#.##.##.#"
+                                           "...#.##.#" ".##......" "...#.##.#"
+                                           "......#.#" ".##.##..." "......#.#";
 
 // Boxes 1, 2 and 3 chosen without redraws; every draw hits the centre of its box.
 std::vector<int> HellRepeatedCellDraws()
@@ -127,15 +103,9 @@ std::vector<int> HellRepeatedCellDraws()
     return BoxDraws({0, 1, 2}, {two, two, two, four, four, four, four, four, four});
 }
 
-const std::string kBoxCentresMask = "........."
-                                    ".#..#..#."
-                                    "........."
-                                    "........."
-                                    ".#..#..#."
-                                    "........."
-                                    "........."
-                                    ".#..#..#."
-                                    ".........";
+const std::string kBoxCentresMask = "........." ".#..#..#." "........."
+                                    "........." ".#..#..#." "........."
+                                    "........." ".#..#..#." ".........";
 
 struct LevelCase {
     const char* name;
@@ -144,8 +114,6 @@ struct LevelCase {
     std::size_t randomBelowCalls;
     std::string mask;
 };
-
-void PrintTo(const LevelCase& test, std::ostream* out) { *out << test.name; }
 
 class LevelPatternTest : public testing::TestWithParam<LevelCase> {};
 
