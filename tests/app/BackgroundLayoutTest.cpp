@@ -3,43 +3,42 @@
 
 #include <gtest/gtest.h>
 
-TEST(BackgroundLayoutTest, TilesStartAgainAfterEachPictureWidthAndHeight)
-{
-    const auto tiles = BackgroundTargets(PictureTiled, QSize(593, 637), QSize(1200, 700));
-    ASSERT_EQ(tiles.size(), 6u);  // three columns (0, 593, 1186) by two rows (0, 637)
-    EXPECT_EQ(tiles[0], QRect(0, 0, 593, 637));
-    EXPECT_EQ(tiles[1], QRect(593, 0, 593, 637));
-    EXPECT_EQ(tiles[2], QRect(1186, 0, 593, 637));
-    EXPECT_EQ(tiles[3], QRect(0, 637, 593, 637));
-}
+#include <vector>
 
-TEST(BackgroundLayoutTest, MainWindowNeedsOneTile)
-{
-    const auto tiles = BackgroundTargets(PictureTiled, QSize(593, 637), QSize(588, 663));
-    ASSERT_EQ(tiles.size(), 2u);
-    EXPECT_EQ(tiles[1].topLeft(), QPoint(0, 637));
-}
+namespace {
 
-TEST(BackgroundLayoutTest, AnyOtherModeTiles)
-{
-    EXPECT_EQ(BackgroundTargets(7, QSize(10, 10), QSize(25, 10)).size(), 3u);
-}
+struct LayoutCase {
+    const char* name;
+    int mode;
+    QSize picture;
+    QSize client;
+    std::vector<QRect> expected;
+};
 
-TEST(BackgroundLayoutTest, CentredPictureLargerThanTheWindowShowsItsMiddle)
-{
-    const auto targets = BackgroundTargets(PictureCentred, QSize(593, 637), QSize(300, 200));
-    ASSERT_EQ(targets.size(), 1u);
-    EXPECT_EQ(targets[0], QRect(-146, -218, 593, 637));  // (300-593)/2 truncates to -146
-}
+const LayoutCase LayoutCases[] = {
+    // Tiles start again after each picture width and height: three columns by two rows.
+    {"TilesOverALargeClient", PictureTiled, QSize(593, 637), QSize(1200, 700),
+     {QRect(0, 0, 593, 637), QRect(593, 0, 593, 637), QRect(1186, 0, 593, 637), QRect(0, 637, 593, 637),
+      QRect(593, 637, 593, 637), QRect(1186, 637, 593, 637)}},
+    {"MainWindowNeedsOneTileAndARow", PictureTiled, QSize(593, 637), QSize(588, 663),
+     {QRect(0, 0, 593, 637), QRect(0, 637, 593, 637)}},
+    {"AnyOtherModeTiles", 7, QSize(10, 10), QSize(25, 10),
+     {QRect(0, 0, 10, 10), QRect(10, 0, 10, 10), QRect(20, 0, 10, 10)}},
+    // (300-593)/2 truncates to -146
+    {"CentredLargerThanTheClientShowsItsMiddle", PictureCentred, QSize(593, 637), QSize(300, 200),
+     {QRect(-146, -218, 593, 637)}},
+    {"CentredSmallerThanTheClient", PictureCentred, QSize(100, 50), QSize(301, 151), {QRect(100, 50, 100, 50)}},
+    {"StretchedCoversTheClient", PictureStretched, QSize(593, 637), QSize(588, 663), {QRect(0, 0, 588, 663)}},
+};
 
-TEST(BackgroundLayoutTest, CentredPictureSmallerThanTheWindow)
-{
-    EXPECT_EQ(BackgroundTargets(PictureCentred, QSize(100, 50), QSize(301, 151)).at(0), QRect(100, 50, 100, 50));
-}
+}  // namespace
 
-TEST(BackgroundLayoutTest, StretchedPictureCoversTheClient)
+TEST(BackgroundLayoutTest, PlacesThePictureForEachMode)
 {
-    EXPECT_EQ(BackgroundTargets(PictureStretched, QSize(593, 637), QSize(588, 663)).at(0), QRect(0, 0, 588, 663));
+    for (const LayoutCase& c : LayoutCases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(BackgroundTargets(c.mode, c.picture, c.client), c.expected);
+    }
 }
 
 TEST(BackgroundLayoutTest, EmptyPictureOrClientGivesNothing)

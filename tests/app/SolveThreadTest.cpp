@@ -60,46 +60,32 @@ struct FinishedSignal {
     bool Wait() { return m_finished.get_future().wait_for(10s) == std::future_status::ready; }
 };
 
-TEST(SolveThreadWorkerTest, SolvesItsOwnCopyOfTheGrid)
+TEST(SolveThreadWorkerTest, SolvesItsOwnCopyOneAtATimeWithNoOutcomeBeforeItFinishes)
 {
     SolveWorker worker;
     auto gate = std::make_shared<Gate>();
     worker.SetSolver(gate->Solver(gate));
     Grid81 grid = GridOf(FirstRowBlank());
-    FinishedSignal finished;
-    ASSERT_TRUE(worker.Start(grid, finished.Callback()));
-    grid.fill(0);  // the caller's grid is its own again at once
-    gate->Open();
-    ASSERT_TRUE(finished.Wait());
-
-    const std::optional<SolveOutcome> outcome = worker.TakeOutcome();
-    ASSERT_TRUE(outcome);
-    ASSERT_TRUE(outcome->answer);
-    EXPECT_EQ(StringOf(*outcome->answer), SolvedGrid);
-    EXPECT_FALSE(worker.IsBusy());
-}
-
-TEST(SolveThreadWorkerTest, OneSolveAtATimeAndNoOutcomeBeforeItFinishes)
-{
-    SolveWorker worker;
-    auto gate = std::make_shared<Gate>();
-    worker.SetSolver(gate->Solver(gate));
     FinishedSignal first;
-    ASSERT_TRUE(worker.Start(GridOf(FirstRowBlank()), first.Callback()));
+    ASSERT_TRUE(worker.Start(grid, first.Callback()));
+    grid.fill(0);  // the caller's grid is its own again at once
     EXPECT_TRUE(worker.IsBusy());
     EXPECT_FALSE(worker.Start(Grid81{}, [] {}));
     EXPECT_FALSE(worker.TakeOutcome()) << "still solving";
 
     gate->Open();
     ASSERT_TRUE(first.Wait());
-    ASSERT_TRUE(worker.TakeOutcome());
+    std::optional<SolveOutcome> outcome = worker.TakeOutcome();
+    ASSERT_TRUE(outcome && outcome->answer);
+    EXPECT_EQ(StringOf(*outcome->answer), SolvedGrid);
+    EXPECT_FALSE(worker.IsBusy());
     EXPECT_EQ(gate->m_calls, 1);
 
     FinishedSignal second;
     EXPECT_TRUE(worker.Start(GridOf(Unsolvable()), second.Callback()));
     ASSERT_TRUE(second.Wait());
     EXPECT_EQ(gate->m_calls, 2);
-    const std::optional<SolveOutcome> outcome = worker.TakeOutcome();
+    outcome = worker.TakeOutcome();
     ASSERT_TRUE(outcome);
     EXPECT_FALSE(outcome->answer) << "a grid without completion has no answer";
 }
@@ -165,35 +151,26 @@ TEST_F(SolveThreadDialogTest, BoardWithoutCompletionSaysNoAnswerAndKeepsItsTexts
     EXPECT_EQ(State(), before);
 }
 
-TEST_F(SolveThreadDialogTest, SecondPressWhileSolvingIsIgnored)
+// The player goes on while the solve runs: the answer is for the board as pressed.
+TEST_F(SolveThreadDialogTest, SecondPressIsIgnoredAndTheWorkerLeavesTheBoardAlone)
 {
     GateTheSolver();
     SetGame(FirstRowBlank(), FirstRowBlank(), SolvedGrid);
     Press(1006);
     Press(1006);
     EXPECT_TRUE(FocusOnList());
-    m_gate->Open();
-    ASSERT_TRUE(WaitForSolve());
-    QTest::qWait(20);  // a second notice would arrive now
-    EXPECT_EQ(m_gate->m_calls, 1);
-    EXPECT_EQ(Shown(), SolvedGrid);
-    EXPECT_TRUE(m_ui.m_messages.isEmpty());
-}
-
-TEST_F(SolveThreadDialogTest, WorkerLeavesTheBoardAloneAndAnswersTheBoardAsPressed)
-{
-    GateTheSolver();
-    SetGame(FirstRowBlank(), FirstRowBlank(), SolvedGrid);
-    Press(1006);
     Select(0);
-    Click(Qt::Key_9);  // the player goes on while the solve runs
+    Click(Qt::Key_9);
     const GameState whileSolving = State();
     QTest::qWait(20);
     EXPECT_EQ(State(), whileSolving);
 
     m_gate->Open();
     ASSERT_TRUE(WaitForSolve());
+    QTest::qWait(20);  // a second notice would arrive now
+    EXPECT_EQ(m_gate->m_calls, 1);
     EXPECT_EQ(Shown(), SolvedGrid);
+    EXPECT_TRUE(m_ui.m_messages.isEmpty());
 }
 
 TEST_F(SolveThreadDialogTest, AnswerOrNoAnswerForAReplacedGameIsDropped)
