@@ -59,8 +59,20 @@ const CFont* RecordingDC::SelectFont(const CFont* font)
     return std::exchange(m_font, font);
 }
 
-void RecordingDC::FillSolidRect(const Rect& rect, Colour colour) { Add("fill " + Coordinates(rect) + " " + Hex(colour)); }
+void RecordingDC::FillSolidRect(const Rect& rect, Colour colour)
+{
+    Add("fill " + Coordinates(rect) + " " + Hex(colour));
+}
+
 void RecordingDC::SetTextColor(Colour colour) { Add("textcolor " + Hex(colour)); }
 void RecordingDC::SetBkColor(Colour colour) { Add("bkcolor " + Hex(colour)); }
-void RecordingDC::SetBkMode(BackgroundMode mode) { Add(mode == BackgroundMode::Opaque ? "bkmode opaque" : "bkmode transparent"); }
-void RecordingDC::DrawText(std::string_view text, const Rect& rect) { Add("text '" + std::string(text) + "' " + Coordinates(rect)); }
+
+void RecordingDC::SetBkMode(BackgroundMode mode)
+{
+    Add(mode == BackgroundMode::Opaque ? "bkmode opaque" : "bkmode transparent");
+}
+
+void RecordingDC::DrawText(std::string_view text, const Rect& rect)
+{
+    Add("text '" + std::string(text) + "' " + Coordinates(rect));
+}

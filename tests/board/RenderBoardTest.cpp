@@ -92,7 +92,7 @@ TEST_F(RenderBoardCalls, EmptyCellShowsThreeLinesOfSmallDigitsOnlyWhenSwitchedOn
               kMissing);
     m_dialog.board->m_showSmall = false;
     const Log without = Record();
-    EXPECT_EQ(std::count_if(without.begin(), without.end(), [](const std::string& e) { return e.starts_with("text"); }), 0);
+    EXPECT_TRUE(std::ranges::none_of(without, [](const std::string& e) { return e.starts_with("text"); }));
 }
 
 TEST_F(RenderBoardCalls, BoxOutlinesLieInsideTheirRectanglesAfterAllCells)
