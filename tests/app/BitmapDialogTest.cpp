@@ -3,10 +3,7 @@
 #include "GameWindowFixture.h"
 #include "Resources.h"
 
-#include <QCheckBox>
 #include <QImage>
-#include <QLabel>
-#include <QListWidget>
 
 namespace {
 
@@ -19,56 +16,38 @@ QImage Background()
 
 }  // namespace
 
-TEST(BitmapDialogPictureTest, PictureIsOurs593By637)
+TEST(BitmapDialogPictureTest, OurPictureIsTiledAndAMissingOneStillPaints)
 {
     const QImage picture = Background();
     EXPECT_EQ(picture.size(), QSize(593, 637));
     CBitmapDialog dialog(QString::fromLatin1(BackgroundPicturePath), nullptr, PictureTiled);
-    EXPECT_EQ(dialog.PictureSize(), QSize(593, 637));
-}
-
-TEST(BitmapDialogPictureTest, MissingPictureStillPaints)
-{
-    CBitmapDialog dialog(":/no-such-picture.bmp", nullptr, PictureTiled);
-    dialog.resize(50, 50);
-    EXPECT_TRUE(dialog.PictureSize().isEmpty());
-    EXPECT_FALSE(dialog.grab().isNull());
-}
-
-TEST(BitmapDialogPictureTest, TiledPictureRepeatsBelowItsHeight)
-{
-    CBitmapDialog dialog(QString::fromLatin1(BackgroundPicturePath), nullptr, PictureTiled);
+    EXPECT_EQ(dialog.PictureSize(), picture.size());
     dialog.setFixedSize(600, 700);
     const QImage shot = dialog.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage picture = Background();
     for (const QPoint at : {QPoint(10, 10), QPoint(300, 500), QPoint(592, 636)})
         EXPECT_EQ(shot.pixel(at), picture.pixel(at)) << at.x() << "," << at.y();
-    EXPECT_EQ(shot.pixel(20, 637 + 30), picture.pixel(20, 30));
-    EXPECT_EQ(shot.pixel(593 + 3, 40), picture.pixel(3, 40));
+    EXPECT_EQ(shot.pixel(20, 637 + 30), picture.pixel(20, 30)) << "repeats below its height";
+    EXPECT_EQ(shot.pixel(593 + 3, 40), picture.pixel(3, 40)) << "repeats right of its width";
+
+    CBitmapDialog missing(":/no-such-picture.bmp", nullptr, PictureTiled);
+    missing.resize(50, 50);
+    EXPECT_TRUE(missing.PictureSize().isEmpty());
+    EXPECT_FALSE(missing.grab().isNull());
 }
 
-TEST_F(BitmapDialogTest, PictureShowsAroundTheInstructionTextAndTheCheckBox)
+// The picture shows through the instruction text and the check box, not through the list.
+TEST_F(BitmapDialogTest, PictureShowsAroundTheTransparentControlsOnly)
 {
     const QImage shot = m_dialog->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QImage picture = Background();
-    QWidget* instructions = m_dialog->GetDlgItem(-1);
-    QWidget* check = m_dialog->m_showSmallCheck;
-    EXPECT_FALSE(instructions->autoFillBackground());
-    EXPECT_FALSE(check->autoFillBackground());
     // The far right of both controls holds no text, so there the picture must show.
-    for (QWidget* control : {instructions, check}) {
+    for (QWidget* control : {m_dialog->GetDlgItem(-1), static_cast<QWidget*>(m_dialog->m_showSmallCheck)}) {
+        EXPECT_FALSE(control->autoFillBackground());
         const QPoint at = control->geometry().bottomRight() - QPoint(2, 1);
         const QPoint inPicture(at.x() % picture.width(), at.y() % picture.height());
         EXPECT_EQ(shot.pixel(at), picture.pixel(inPicture)) << control->objectName().toStdString();
     }
-}
-
-TEST_F(BitmapDialogTest, ListAndButtonsKeepTheirOwnBackground)
-{
-    const QImage shot = m_dialog->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage picture = Background();
-    const QRect list = m_dialog->m_levelList->geometry();
-    const QPoint inside = list.bottomRight() - QPoint(20, 5);  // below the five items
-    EXPECT_NE(shot.pixel(inside), picture.pixel(inside));
-    EXPECT_EQ(QColor(shot.pixel(inside)), m_dialog->m_levelList->palette().color(QPalette::Base));
+    const QPoint inList = m_dialog->m_levelList->geometry().bottomRight() - QPoint(20, 5);  // below the items
+    EXPECT_NE(shot.pixel(inList), picture.pixel(inList));
+    EXPECT_EQ(QColor(shot.pixel(inList)), m_dialog->m_levelList->palette().color(QPalette::Base));
 }

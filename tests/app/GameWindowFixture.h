@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -161,7 +162,15 @@ protected:
         Press(1007);
     }
 
-    QString Caption(int id) { return static_cast<QAbstractButton*>(m_dialog->GetDlgItem(id))->text(); }
+    // The text of a button, check box or label.
+    QString Caption(int id)
+    {
+        QWidget* control = m_dialog->GetDlgItem(id);
+        if (auto* label = qobject_cast<QLabel*>(control))
+            return label->text();
+        auto* button = qobject_cast<QAbstractButton*>(control);
+        return button ? button->text() : QString();
+    }
     bool FocusOnList() { return m_dialog->focusWidget() == m_dialog->m_levelList; }
     // After a Quick Game: the six game buttons enabled and 1013 back to its first caption.
     void ExpectGameButtons()

@@ -42,15 +42,6 @@ const ControlCase ControlCases[] = {
     {1013, "Input game -> Solve", QRect(0, 541, 162, 25), true},
 };
 
-QString CaptionOf(QWidget* control)
-{
-    if (auto* button = qobject_cast<QAbstractButton*>(control))
-        return button->text();
-    if (auto* label = qobject_cast<QLabel*>(control))
-        return label->text();
-    return {};
-}
-
 using MainDlgTest = GameWindowFixture;
 
 }  // namespace
@@ -83,7 +74,7 @@ TEST_F(MainDlgTest, EveryControlHasItsCaptionPositionVisibilityAndTabPlace)
         EXPECT_EQ(control->geometry(), expected.geometry);
         EXPECT_EQ(control->isVisible(), expected.visible);
         if (expected.caption)
-            EXPECT_EQ(CaptionOf(control), QString::fromUtf8(expected.caption));
+            EXPECT_EQ(Caption(expected.id), QString::fromUtf8(expected.caption));
     }
     std::vector<QString> order;
     QWidget* widget = m_dialog->m_levelList;

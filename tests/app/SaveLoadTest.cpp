@@ -110,20 +110,22 @@ TEST_F(SaveLoadFixture, LoadRestoresTheSavedGameButNotLevelSelectionOrSmallDigit
     EXPECT_TRUE(m_ui.m_messages.isEmpty());
 }
 
-TEST_F(SaveLoadFixture, LoadedHintCountLeavesTheRestOfTheHints)
+TEST_F(SaveLoadFixture, LoadedGamePlaysOnWithTheRestOfItsHintsAndItsCells)
 {
-    const std::string shown(81, '.');
-    QByteArray file = ExpectedFile(shown, Grid81{}, GridOf(SolvedGrid), 2);
-    WriteFile(PathOf("two.sav"), file);
+    const std::string shown = With(With(std::string(SolvedGrid), 0, '.'), 1, '.');
+    WriteFile(PathOf("two.sav"), ExpectedFile(shown, Grid81{}, GridOf(SolvedGrid), 2));
     LoadFrom(PathOf("two.sav"));
     ASSERT_EQ(m_dialog->m_hintsUsed, 2);
-
-    Select(0);
-    Press(1011);
-    Select(1);
-    Press(1011);
+    for (const int cell : {0, 1}) {
+        Select(cell);
+        Press(1011);
+    }
     EXPECT_EQ(Text(0), std::string(1, SolvedGrid[0]));
     EXPECT_TRUE(Text(1).empty()) << "only one hint was left";
+
+    Click(DigitKey(SolvedGrid[1]));
+    Press(1008);
+    EXPECT_EQ(m_ui.m_messages, QStringList({"Well done!!! Your result is correct!!!"}));
 }
 
 struct BadFileCase {
@@ -180,26 +182,19 @@ TEST_F(SaveLoadFixture, CancelledDialogsChangeNothing)
     EXPECT_TRUE(FocusOnList());
 }
 
-struct ExtensionCase {
-    const char* chosen;
-    const char* written;
-};
-
-class SaveExtensionTest : public SaveLoadFixture, public testing::WithParamInterface<ExtensionCase> {};
-
-TEST_P(SaveExtensionTest, WritesTheFileUnderTheNameWithSav)
+TEST_F(SaveLoadFixture, SaveAddsSavUnlessTheNameEndsWithItInAnyCase)
 {
-    SaveAs(PathOf(GetParam().chosen));
-    const QStringList written = QDir(m_dir.path()).entryList({"*"}, QDir::Files);
-    EXPECT_TRUE(written.contains(GetParam().written)) << written.join(' ').toStdString();
-    EXPECT_EQ(written.size(), 2) << "data.dat and the saved game only";
-    EXPECT_EQ(ReadAll(PathOf(GetParam().written)).size(), 252);
+    const std::pair<const char*, const char*> cases[] = {
+        {"Game.SAV", "Game.SAV"}, {"game", "game.sav"}, {"notes.txt", "notes.txt.sav"}, {"plain.sav", "plain.sav"}};
+    for (const auto& [chosen, written] : cases) {
+        SCOPED_TRACE(chosen);
+        const QDir folder(PathOf(chosen) + ".d");
+        ASSERT_TRUE(folder.mkpath("."));
+        SaveAs(folder.filePath(chosen));
+        EXPECT_EQ(folder.entryList(QDir::Files), QStringList({written}));
+        EXPECT_EQ(ReadAll(folder.filePath(written)).size(), 252);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Names, SaveExtensionTest,
-                         testing::Values(ExtensionCase{"Game.SAV", "Game.SAV"}, ExtensionCase{"game", "game.sav"},
-                                         ExtensionCase{"notes.txt", "notes.txt.sav"},
-                                         ExtensionCase{"plain.sav", "plain.sav"}));
 
 // Folders that cannot take the file even for root: one that does not exist, and a folder
 // standing where the file should go.
@@ -215,14 +210,6 @@ TEST_F(SaveLoadFixture, SaveThatCannotWriteSaysSoAndChangesNothing)
     EXPECT_TRUE(QFileInfo(PathOf("taken.sav")).isDir());
     EXPECT_EQ(State(), before);
     EXPECT_TRUE(FocusOnList());
-}
-
-TEST_F(SaveLoadFixture, DoneAfterLoadJudgesTheLoadedCellsAgainstTheLoadedSolution)
-{
-    WriteFile(PathOf("done.sav"), ExpectedFile(std::string(SolvedGrid), Grid81{}, GridOf(SolvedGrid), 0));
-    LoadFrom(PathOf("done.sav"));
-    Press(1008);
-    EXPECT_EQ(m_ui.m_messages, QStringList({"Well done!!! Your result is correct!!!"}));
 }
 
 }  // namespace
