@@ -115,6 +115,8 @@ struct LevelCase {
     std::string mask;
 };
 
+void PrintTo(const LevelCase& test, std::ostream* out) { *out << test.name; }
+
 class LevelPatternTest : public testing::TestWithParam<LevelCase> {};
 
 TEST_P(LevelPatternTest, ScriptedDrawsHitExactlyTheExpectedCells)

@@ -16,6 +16,8 @@ struct ReadCase {
     std::vector<std::string> lines;  // what line 1, 2, ... reads as
 };
 
+void PrintTo(const ReadCase& test, std::ostream* out) { *out << test.name; }
+
 std::string Replaced(std::string text, const std::string& from, const std::string& to)
 {
     for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
@@ -83,6 +85,8 @@ struct FailureCase {
     PuzzleFileError error;
 };
 
+void PrintTo(const FailureCase& test, std::ostream* out) { *out << test.name; }
+
 class ReadPuzzleLineFailureTest : public testing::TestWithParam<FailureCase> {};
 
 // Dealing reports the same failure as reading and makes no draw.
@@ -126,6 +130,8 @@ struct ParseCase {
     std::string line;
     std::vector<std::pair<int, int>> digits;  // (index, value); every other cell is 0
 };
+
+void PrintTo(const ParseCase& test, std::ostream* out) { *out << test.name; }
 
 class ParsePuzzleLineTest : public testing::TestWithParam<ParseCase> {};
 

@@ -15,6 +15,8 @@ struct FillCase {
     std::string expected;    // rows of nine characters, '.' for an empty cell
 };
 
+void PrintTo(const FillCase& test, std::ostream* out) { *out << test.name; }
+
 class BuildRandomGridTest : public testing::TestWithParam<FillCase> {};
 
 TEST_P(BuildRandomGridTest, FollowsTheScriptedDraws)
