@@ -121,7 +121,7 @@ protected:
     std::shared_ptr<Gate> m_gate = std::make_shared<Gate>();
 };
 
-TEST_F(SolveThreadDialogTest, GetAnswerFillsTheBoardWithOneRedraw)
+TEST_F(SolveThreadDialogTest, GetAnswerFillsTheBoardWithOneRedrawOrSaysNoAnswer)
 {
     SetGame(FirstRowBlank(), FirstRowBlank(), std::string(81, '.'));
     Press(1006);
@@ -139,10 +139,7 @@ TEST_F(SolveThreadDialogTest, GetAnswerFillsTheBoardWithOneRedraw)
     Press(1006);
     ASSERT_TRUE(WaitForSolve());
     EXPECT_EQ(JudgeBoard(GridOf(Shown()), Grid81{}, Grid81{}), DoneVerdict::Correct) << "an empty board is filled";
-}
 
-TEST_F(SolveThreadDialogTest, BoardWithoutCompletionSaysNoAnswerAndKeepsItsTexts)
-{
     SetGame(Unsolvable(), std::string(81, '.'), SolvedGrid);
     const GameState before = State();
     Press(1006);
@@ -195,14 +192,10 @@ TEST_F(SolveThreadDialogTest, AnswerOrNoAnswerForAReplacedGameIsDropped)
                 Press(1007);  // back to a dealt game
         }
     }
-}
-
-TEST_F(SolveThreadDialogTest, NoticeWithoutASolveDoesNothing)
-{
     const GameState before = State();
     m_dialog->OnTimer(1234);
     m_dialog->OnTimer(7);
-    EXPECT_EQ(State(), before);
+    EXPECT_EQ(State(), before) << "a notice without a solve does nothing";
     EXPECT_TRUE(m_ui.m_messages.isEmpty());
 }
 
