@@ -6,27 +6,23 @@
 #include <cstdio>
 #include <utility>
 
-namespace {
-
-std::string Hex(Colour colour)
+std::string RecordingDC::Hex(Colour colour)
 {
     char text[8];
     std::snprintf(text, sizeof text, "%02x%02x%02x", colour.red, colour.green, colour.blue);
     return text;
 }
 
-std::string Name(PenHandle pen)
-{
-    return pen == PenHandle::Stock ? "stock" : "P" + std::to_string(static_cast<int>(pen));
-}
-
-std::string Coordinates(const Rect& rect)
+std::string RecordingDC::Text(const Rect& rect)
 {
     return std::to_string(rect.left) + "," + std::to_string(rect.top) + "," + std::to_string(rect.right) + "," +
            std::to_string(rect.bottom);
 }
 
-}  // namespace
+std::string RecordingDC::Name(PenHandle pen)
+{
+    return pen == PenHandle::Stock ? "stock" : "P" + std::to_string(static_cast<int>(pen));
+}
 
 PenHandle RecordingDC::CreatePen(Colour colour, int width)
 {
@@ -57,22 +53,4 @@ const CFont* RecordingDC::SelectFont(const CFont* font)
 {
     Add(font == nullptr ? "font none" : "font " + font->FaceName() + " " + std::to_string(font->TenthsOfPoint()));
     return std::exchange(m_font, font);
-}
-
-void RecordingDC::FillSolidRect(const Rect& rect, Colour colour)
-{
-    Add("fill " + Coordinates(rect) + " " + Hex(colour));
-}
-
-void RecordingDC::SetTextColor(Colour colour) { Add("textcolor " + Hex(colour)); }
-void RecordingDC::SetBkColor(Colour colour) { Add("bkcolor " + Hex(colour)); }
-
-void RecordingDC::SetBkMode(BackgroundMode mode)
-{
-    Add(mode == BackgroundMode::Opaque ? "bkmode opaque" : "bkmode transparent");
-}
-
-void RecordingDC::DrawText(std::string_view text, const Rect& rect)
-{
-    Add("text '" + std::string(text) + "' " + Coordinates(rect));
 }

@@ -18,11 +18,17 @@ public:
     const CFont* SelectFont(const CFont* font) override;
     void MoveTo(int x, int y) override { Add("move " + std::to_string(x) + "," + std::to_string(y)); }
     void LineTo(int x, int y) override { Add("line " + std::to_string(x) + "," + std::to_string(y)); }
-    void FillSolidRect(const Rect& rect, Colour colour) override;
-    void SetTextColor(Colour colour) override;
-    void SetBkColor(Colour colour) override;
-    void SetBkMode(BackgroundMode mode) override;
-    void DrawText(std::string_view text, const Rect& rect) override;
+    void FillSolidRect(const Rect& rect, Colour colour) override { Add("fill " + Text(rect) + " " + Hex(colour)); }
+    void SetTextColor(Colour colour) override { Add("textcolor " + Hex(colour)); }
+    void SetBkColor(Colour colour) override { Add("bkcolor " + Hex(colour)); }
+    void SetBkMode(BackgroundMode mode) override
+    {
+        Add(mode == BackgroundMode::Opaque ? "bkmode opaque" : "bkmode transparent");
+    }
+    void DrawText(std::string_view text, const Rect& rect) override
+    {
+        Add("text '" + std::string(text) + "' " + Text(rect));
+    }
     int VertSizeMillimetres() const override { return m_vertSize; }
     int VertResPixels() const override { return m_vertRes; }
 
@@ -37,6 +43,9 @@ public:
     PenHandle SelectedPen() const { return m_selected; }
 
 private:
+    static std::string Hex(Colour colour);
+    static std::string Text(const Rect& rect);
+    static std::string Name(PenHandle pen);
     void Add(std::string entry) { m_log.push_back(std::move(entry)); }
 
     int m_vertSize;
