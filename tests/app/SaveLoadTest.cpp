@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 QByteArray ReadAll(const QString& path)
@@ -49,15 +51,11 @@ protected:
 // The four lines as the player's game holds them, each ended by CR LF.
 QByteArray ExpectedFile(const std::string& shown, const Grid81& puzzle, const Grid81& solution, int hints)
 {
-    std::string cells = shown;
-    for (char& c : cells)
-        c = c == '.' ? '0' : c;
-    std::string puzzleLine, solutionLine;
-    for (int i = 0; i < 81; ++i) {
-        puzzleLine += char('0' + puzzle[i]);
-        solutionLine += char('0' + solution[i]);
-    }
-    return QByteArray::fromStdString(cells + "\r\n" + puzzleLine + "\r\n" + solutionLine + "\r\n"
+    const auto line = [](std::string cells) {
+        std::replace(cells.begin(), cells.end(), '.', '0');
+        return cells + "\r\n";
+    };
+    return QByteArray::fromStdString(line(shown) + line(StringOf(puzzle)) + line(StringOf(solution))
                                      + std::to_string(hints) + "\r\n");
 }
 
