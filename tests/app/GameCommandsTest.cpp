@@ -20,6 +20,8 @@ struct DoneCase {
     QString message;
 };
 
+void PrintTo(const DoneCase& c, std::ostream* os) { *os << c.name; }
+
 class DoneTest : public GameWindowFixture, public testing::WithParamInterface<DoneCase> {};
 
 TEST_P(DoneTest, AnswersWithItsMessageAndChangesNothing)

@@ -4,10 +4,7 @@
 #include "PuzzleFile.h"
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QCloseEvent>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -73,8 +70,9 @@ TEST_F(MainDlgTest, EveryControlHasItsCaptionPositionVisibilityAndTabPlace)
         ASSERT_NE(control, nullptr);
         EXPECT_EQ(control->geometry(), expected.geometry);
         EXPECT_EQ(control->isVisible(), expected.visible);
-        if (expected.caption)
+        if (expected.caption) {
             EXPECT_EQ(Caption(expected.id), QString::fromUtf8(expected.caption));
+        }
     }
     std::vector<QString> order;
     QWidget* widget = m_dialog->m_levelList;
