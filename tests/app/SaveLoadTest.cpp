@@ -165,21 +165,6 @@ INSTANTIATE_TEST_SUITE_P(
         BadFileCase{"GivenNotShown", LINE81(ROW9("0")) LINE81(ROW9("5")) LINE81(ROW9("5")) "0\r\n"}),
     [](const testing::TestParamInfo<BadFileCase>& info) { return std::string(info.param.name); });
 
-TEST_F(SaveLoadFixture, CancelledDialogsChangeNothing)
-{
-    PlayALittle();
-    const GameState before = State();
-    const QStringList filesBefore = QDir(m_dir.path()).entryList(QDir::Files);
-    m_ui.m_chosenPath.clear();
-    Press(1003);
-    Press(1004);
-    EXPECT_EQ(State(), before);
-    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), filesBefore);
-    EXPECT_TRUE(m_ui.m_messages.isEmpty());
-    EXPECT_EQ(m_ui.m_fileDialogs.size(), 2);
-    EXPECT_TRUE(FocusOnList());
-}
-
 TEST_F(SaveLoadFixture, SaveAddsSavUnlessTheNameEndsWithItInAnyCase)
 {
     const std::pair<const char*, const char*> cases[] = {
@@ -196,16 +181,23 @@ TEST_F(SaveLoadFixture, SaveAddsSavUnlessTheNameEndsWithItInAnyCase)
 
 // Folders that cannot take the file even for root: one that does not exist, and a folder
 // standing where the file should go.
-TEST_F(SaveLoadFixture, SaveThatCannotWriteSaysSoAndChangesNothing)
+TEST_F(SaveLoadFixture, CancelledDialogsAndSavesThatCannotWriteChangeNothing)
 {
     PlayALittle();
     const GameState before = State();
+    const QStringList filesBefore = QDir(m_dir.path()).entryList(QDir::Files);
+    m_ui.m_chosenPath.clear();
+    Press(1003);
+    Press(1004);
+    EXPECT_EQ(m_ui.m_fileDialogs.size(), 2);
+    EXPECT_TRUE(m_ui.m_messages.isEmpty()) << "a cancelled dialog says nothing";
     SaveAs(PathOf("no-such-folder/game.sav"));
     ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("taken.sav")));
     SaveAs(PathOf("taken.sav"));
 
     EXPECT_EQ(m_ui.m_messages, QStringList({"error! can't write to game.sav", "error! can't write to taken.sav"}));
     EXPECT_TRUE(QFileInfo(PathOf("taken.sav")).isDir());
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), filesBefore);
     EXPECT_EQ(State(), before);
     EXPECT_TRUE(FocusOnList());
 }
