@@ -5,7 +5,7 @@ namespace {
 
 int Scale(int units, int numerator, int denominator)
 {
-    // Rounds half away from zero, as the layout's original conversion did.
+    // Rounds half away from zero, as MulDiv does in the platform's dialog-unit conversion.
     const int scaled = units * numerator;
     return scaled >= 0 ? (scaled + denominator / 2) / denominator : -((-scaled + denominator / 2) / denominator);
 }
