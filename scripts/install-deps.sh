@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, testing and running Tessaly needs, on Debian or Ubuntu.
 # Elsewhere it names the packages and leaves the installing to the user.
+# Usage: install-deps.sh [--fuzz]   (--fuzz adds clang with its sanitizer runtimes)
 set -euo pipefail
 
 PACKAGES=(
@@ -9,8 +10,10 @@ PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-liberation fontconfig
   xvfb xauth xfonts-base xdotool x11-apps imagemagick
-  clang libclang-rt-dev
 )
+if [ "${1:-}" = "--fuzz" ]; then
+  PACKAGES+=(clang libclang-rt-dev)  # Debian's name; Ubuntu's carries the clang version
+fi
 
 if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
   echo "Tessaly: not a Debian/Ubuntu system; please install the equivalents of: ${PACKAGES[*]}" >&2
