@@ -6,6 +6,7 @@
 #include "CBoardWnd.h"
 #include "FileMessages.h"
 #include "PictureBitmap.h"
+#include "PlayerFolders.h"
 #include "SavExtension.h"
 #include "SavedGameBoard.h"
 #include "SavedGameCodec.h"
@@ -49,7 +50,7 @@ QString Message(const std::string& text)
 
 void CMainDlg::OnSaveGame()
 {
-    const QString chosen = m_ui.GetSaveFileName(m_appDir, SavedGameFilter);
+    const QString chosen = m_ui.GetSaveFileName(ChooseGameFolder(m_appDir), SavedGameFilter);
     if (!chosen.isEmpty()) {
         const std::string path = AddSavExtension(chosen.toStdString());
         const std::string bytes = EncodeSavedGame(CaptureGame(*m_pBoard, m_hintsUsed));
@@ -61,7 +62,7 @@ void CMainDlg::OnSaveGame()
 
 void CMainDlg::OnLoadGame()
 {
-    const QString chosen = m_ui.GetOpenFileName(m_appDir, SavedGameFilter);
+    const QString chosen = m_ui.GetOpenFileName(ChooseGameFolder(m_appDir), SavedGameFilter);
     if (!chosen.isEmpty())
         LoadGameFrom(chosen);
     FocusLevelList();
@@ -171,15 +172,15 @@ void CMainDlg::ApplySolveOutcome(const SolveOutcome& outcome)
 
 void CMainDlg::OnPrintToPaper()
 {
-    const QString path = m_appDir + QStringLiteral("/print.bmp");
+    const PrintPlace place = ChoosePrintPlace(m_appDir);
+    const QString& path = place.m_path;
     const std::vector<std::uint8_t> bytes = EncodePictureBitmap(m_pBoard->Picture());
     if (!WriteWholeFile(path, QByteArrayView(bytes.data(), qsizetype(bytes.size()))))
-        m_ui.ShowMessage(Message(CannotWriteMessage(path.toStdString())));
+        m_ui.ShowMessage(CannotWritePrintMessage(place));
     FocusLevelList();
     // Also after a failed write: an older print.bmp may still be there to print.
     if (!m_ui.OpenWithDefaultProgram(path)) {
-        m_ui.ShowMessage(QStringLiteral("Can't find any program open the game image, you can find the output image "
-                                        "'print.bmp' in installation folder of Tessaly. Just print out this image."));
+        m_ui.ShowMessage(NoProgramForPictureMessage(place));
         FocusLevelList();
     }
 }
