@@ -1,9 +1,9 @@
-# The two commands users need: `make run` and `make test`.
+# The commands users need: `make run`, `make test`, and `make package` for the installable package.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 MAKEFLAGS += --no-print-directory
 
-.PHONY: deps configure build run test bench clean
+.PHONY: deps configure build run test bench package clean
 
 deps:
 	@scripts/install-deps.sh
@@ -27,5 +27,13 @@ bench: deps
 	@cmake --build build-release -j $(JOBS)
 	@scripts/run-benchmarks.sh build-release/bin
 
+# A .deb on Debian and Ubuntu (a ZIP and an installer on Windows, a disk image on macOS),
+# from an optimised build without the tests; it lands in build-package.
+package:
+	@scripts/install-deps.sh --package
+	@cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DTESSALY_BUILD_TESTS=OFF -DTESSALY_BUILD_BENCH=OFF >/dev/null
+	@cmake --build build-package -j $(JOBS)
+	@cd build-package && cpack
+
 clean:
-	@rm -rf build build-asan build-tsan build-release build-fuzz
+	@rm -rf build build-asan build-tsan build-release build-fuzz build-package build-mingw

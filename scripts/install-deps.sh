@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Installs what building, testing and running Tessaly needs, on Debian or Ubuntu.
 # Elsewhere it names the packages and leaves the installing to the user.
-# Usage: install-deps.sh [--fuzz]   (--fuzz adds clang with its sanitizer runtimes)
+# Usage: install-deps.sh [--fuzz] [--package] [--mingw]
+#   --fuzz     clang with its sanitizer runtimes
+#   --package  what building and checking the .deb needs (dpkg-shlibdeps, lintian, validators)
+#   --mingw    the Windows cross compiler and Wine, for the portable core's tests
 set -euo pipefail
 
 PACKAGES=(
@@ -11,9 +14,14 @@ PACKAGES=(
   fonts-liberation fontconfig
   xvfb xauth xfonts-base xdotool x11-apps imagemagick
 )
-if [ "${1:-}" = "--fuzz" ]; then
-  PACKAGES+=(clang libclang-rt-dev)  # Debian's name; Ubuntu's carries the clang version
-fi
+for option in "$@"; do
+  case "$option" in
+    --fuzz) PACKAGES+=(clang libclang-rt-dev) ;;  # Debian's name; Ubuntu's carries the clang version
+    --package) PACKAGES+=(dpkg-dev file lintian appstream desktop-file-utils) ;;
+    --mingw) PACKAGES+=(g++-mingw-w64-x86-64-posix wine wine64) ;;
+    *) echo "install-deps.sh: unknown option '$option'" >&2; exit 2 ;;
+  esac
+done
 
 if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
   echo "Tessaly: not a Debian/Ubuntu system; please install the equivalents of: ${PACKAGES[*]}" >&2

@@ -1,7 +1,11 @@
-// Draws the game's artwork: the paper background picture and the grid icon in every size.
+// Draws the game's artwork: the paper background picture and the grid icon in every size,
+// also as a Windows .ico and a macOS .icns.
 // Run once; its output is committed under res/. Usage: tessaly-make-art <res folder>
+#include "IconContainers.h"
+
 #include <QColor>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -104,8 +108,17 @@ int main(int argc, char* argv[])
         return 1;
     }
     bool written = DrawPaper().save(res.filePath(QStringLiteral("background.bmp")), "BMP");
-    for (const int size : {16, 32, 48, 64, 128, 256})
-        written = DrawIcon(size).save(res.filePath(QStringLiteral("icons/tessaly-%1.png").arg(size)), "PNG") && written;
+    std::vector<QImage> icons;
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        icons.push_back(DrawIcon(size));
+        written = icons.back().save(res.filePath(QStringLiteral("icons/tessaly-%1.png").arg(size)), "PNG") && written;
+    }
+    const auto writeFile = [&res](const QString& name, const QByteArray& bytes) {
+        QFile file(res.filePath(name));
+        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+    };
+    written = writeFile(QStringLiteral("icons/tessaly.ico"), MakeIco(icons)) && written;
+    written = writeFile(QStringLiteral("icons/tessaly.icns"), MakeIcns(icons)) && written;
     if (!written) {
         std::cerr << "tessaly-make-art: writing the pictures failed\n";
         return 1;
