@@ -29,6 +29,10 @@ bool CanCreateFilesIn(const QString& folder)
 
 bool IsInstalledCopy(const QString& appDir)
 {
+    // A macOS application bundle is never written into, even by an owner who could: that
+    // would change the signed bundle.
+    if (QDir::cleanPath(appDir).endsWith(QStringLiteral(".app/Contents/MacOS")))
+        return true;
     return QDir(appDir).exists() && !CanCreateFilesIn(appDir);
 }
 

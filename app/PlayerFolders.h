@@ -14,8 +14,9 @@ struct PrintPlace {
     QString m_folderName;  // "installation folder of Tessaly", or the folder's own path
 };
 
-// An installed copy: `appDir` exists, but no file can be created in it. (A folder that is
-// gone is not one: writing there fails and says so, as in any copy.)
+// An installed copy: `appDir` exists, but no file can be created in it, or it lies in a
+// macOS application bundle (name.app/Contents/MacOS). A folder that is gone is not one:
+// writing there fails and says so, as in any copy.
 bool IsInstalledCopy(const QString& appDir);
 
 // print.bmp beside the executable; in an installed copy, in the player's pictures folder,

@@ -1,4 +1,4 @@
-// An installed copy, whose folder the player cannot write, prints to the pictures folder and saves from the documents folder.
+// An installed copy (a folder the player cannot write, or an application bundle) prints to the pictures folder and saves from the documents folder.
 #include "GameWindowFixture.h"
 #include "PlayerFolders.h"
 
@@ -13,17 +13,23 @@ QString NoProgram(const QString& place)
            + ". Just print out this image.";
 }
 
+enum class AppFolder { Writable, ReadOnly, Bundle };  // Bundle: a writable macOS application bundle
 enum class Pictures { Missing, Blocked };  // Blocked: a plain file stands where the folder would be
 
 struct FolderCase {
     const char* name;
-    bool installed;
+    AppFolder appFolder;
     Pictures pictures;
     const char* printFolder;   // "app" or a folder under the player's home
     const char* dialogFolder;  // the same
     bool printed;
     const char* writeError;    // empty when the write succeeds
 };
+
+void PrintTo(const FolderCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class InstalledCopyTest : public GameWindowFixture, public testing::WithParamInterface<FolderCase> {
 protected:
@@ -72,11 +78,15 @@ protected:
 TEST_P(InstalledCopyTest, PrintsAndOpensDialogsWhereThePlayerMayWrite)
 {
     const FolderCase& c = GetParam();
-    if (c.installed) {
+    const bool installed = c.appFolder != AppFolder::Writable;
+    if (c.appFolder == AppFolder::ReadOnly) {
         const QString folder = ReadOnlyFolder();
         if (folder.isEmpty())
             GTEST_SKIP() << "no folder here refuses new files";
         m_dialog->m_appDir = folder;
+    } else if (c.appFolder == AppFolder::Bundle) {
+        m_dialog->m_appDir = m_dir.filePath(QStringLiteral("Tessaly.app/Contents/MacOS"));
+        ASSERT_TRUE(QDir().mkpath(m_dialog->m_appDir));
     }
     if (c.pictures == Pictures::Blocked) {
         QFile blocker(m_home.filePath(QStringLiteral("Pictures")));
@@ -88,7 +98,7 @@ TEST_P(InstalledCopyTest, PrintsAndOpensDialogsWhereThePlayerMayWrite)
     Press(1009);
     const QString printFolder = Folder(c.printFolder);
     const QString printFile = QDir(printFolder).filePath(QStringLiteral("print.bmp"));
-    const QString place = c.installed ? QDir::toNativeSeparators(printFolder) : "installation folder of Tessaly";
+    const QString place = installed ? QDir::toNativeSeparators(printFolder) : "installation folder of Tessaly";
     QStringList messages = {NoProgram(place)};
     if (*c.writeError)
         messages.prepend(QString::fromLatin1(c.writeError).arg(printFolder));
@@ -107,7 +117,7 @@ TEST_P(InstalledCopyTest, PrintsAndOpensDialogsWhereThePlayerMayWrite)
     EXPECT_EQ(m_ui.m_fileDialogs, QStringList({"save " + dialogs + " SaveGame (*.sav)",
                                                "open " + dialogs + " SaveGame (*.sav)"}));
     EXPECT_TRUE(QFileInfo(dialogs).isDir());
-    if (c.installed) {
+    if (installed) {
         EXPECT_EQ(QDir(m_dialog->m_appDir).entryList(QDir::Files | QDir::Hidden), appFilesBefore);
     } else {
         // Only print.bmp is new: the write probe leaves nothing, and the player's folders stay untouched.
@@ -120,10 +130,12 @@ TEST_P(InstalledCopyTest, PrintsAndOpensDialogsWhereThePlayerMayWrite)
 INSTANTIATE_TEST_SUITE_P(
     Folders, InstalledCopyTest,
     testing::Values(
-        FolderCase{"WritableFolderKeepsEverythingBesideTheGame", false, Pictures::Missing, "app", "app", true, ""},
-        FolderCase{"InstalledCopyUsesTheCreatedPicturesAndDocumentsFolders", true, Pictures::Missing, "Pictures",
+        FolderCase{"WritableFolderKeepsEverythingBesideTheGame", AppFolder::Writable, Pictures::Missing, "app", "app", true, ""},
+        FolderCase{"InstalledCopyUsesTheCreatedPicturesAndDocumentsFolders", AppFolder::ReadOnly, Pictures::Missing, "Pictures",
                    "Documents", true, ""},
-        FolderCase{"UnwritablePicturesFolderIsNamedInBothMessages", true, Pictures::Blocked, "Pictures",
+        FolderCase{"WritableMacBundleIsNeverWrittenInto", AppFolder::Bundle, Pictures::Missing, "Pictures",
+                   "Documents", true, ""},
+        FolderCase{"UnwritablePicturesFolderIsNamedInBothMessages", AppFolder::ReadOnly, Pictures::Blocked, "Pictures",
                    "Documents", false, "error! can't write to print.bmp in %1"}),
     [](const testing::TestParamInfo<FolderCase>& info) { return std::string(info.param.name); });
 
