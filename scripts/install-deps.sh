@@ -10,6 +10,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-liberation fontconfig
   xvfb xauth xfonts-base xdotool x11-apps imagemagick
+  x11-xkb-utils libxtst-dev  # keyboard layouts and raw key events in the end-to-end test
 )
 if [ "${1:-}" = "--fuzz" ]; then
   PACKAGES+=(clang libclang-rt-dev)  # Debian's name; Ubuntu's carries the clang version
