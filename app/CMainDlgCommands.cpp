@@ -71,12 +71,14 @@ void CMainDlg::LoadGameFrom(const QString& path)
 {
     // The whole file is read and checked before the game is touched, so a bad file
     // leaves the game exactly as it was.
-    const std::optional<QByteArray> bytes = ReadWholeFile(path);
-    if (!bytes) {
+    const WholeFileRead read = ReadWholeFile(path);
+    if (read.status == WholeFileRead::Status::CannotRead) {
         m_ui.ShowMessage(Message(CannotReadMessage(path.toStdString())));
         return;
     }
-    const SavedGameResult result = DecodeSavedGame(std::string_view(bytes->constData(), size_t(bytes->size())));
+    const SavedGameResult result = read.status == WholeFileRead::Status::Read
+        ? DecodeSavedGame(std::string_view(read.bytes.constData(), size_t(read.bytes.size())))
+        : SavedGameResult{};
     if (!result.game) {
         m_ui.ShowMessage(Message(NotASavedGameMessage(path.toStdString())));
         return;
