@@ -26,6 +26,7 @@ constexpr int SolveFinishedId = 1234;
 const QString SavedGameFilter = QStringLiteral("SaveGame (*.sav)");
 const QString InputGameCaption = QStringLiteral("Input game -> Solve");
 const QString SolveCaption = QStringLiteral("Solve");
+const QString QuestionCaption = QStringLiteral("Question");
 
 QString DoneMessage(DoneVerdict verdict)
 {
@@ -92,6 +93,8 @@ void CMainDlg::LoadGameFrom(const QString& path)
 
 void CMainDlg::OnDone()
 {
+    if (RefuseDuringGameEntry())
+        return;
     const DoneVerdict verdict = JudgeBoard(ReadCellValues(*m_pBoard), m_pBoard->m_puzzle, m_pBoard->m_solution);
     m_ui.ShowMessage(DoneMessage(verdict));
     FocusLevelList();
@@ -99,6 +102,8 @@ void CMainDlg::OnDone()
 
 void CMainDlg::OnGetResult()
 {
+    if (RefuseDuringGameEntry())
+        return;
     // m_level is the level of the last Quick Game: loading a game or a New Game keeps it.
     if (m_level == HellLevel) {
         m_ui.ShowMessage(QStringLiteral("Now is Hell level game! Do you know what is HELL? That means we won't show "
@@ -194,11 +199,24 @@ void CMainDlg::OnGiveHelp()
 
 void CMainDlg::OnInputGame()
 {
-    if (!m_enteringGame)
-        BeginGameEntry();
-    else
+    if (!m_enteringGame) {
+        // A quick second click after a solve lands here too: the solved game is not wiped unasked.
+        const bool gameOnBoard = !IsBoardEmpty(*m_pBoard);
+        if (!gameOnBoard || m_ui.AskQuestion(QStringLiteral("Clear the board to enter a puzzle?"), QuestionCaption))
+            BeginGameEntry();
+    } else
         StartSolve(SolvePurpose::SolveEnteredGame, ReadCellValues(*m_pBoard));
     FocusLevelList();
+}
+
+bool CMainDlg::RefuseDuringGameEntry()
+{
+    // The entry has no solution yet: nothing may be judged, revealed or overwritten by one.
+    if (!m_enteringGame)
+        return false;
+    m_ui.ShowMessage(QStringLiteral("Press Solve first"));
+    FocusLevelList();
+    return true;
 }
 
 void CMainDlg::BeginGameEntry()
