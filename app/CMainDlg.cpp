@@ -6,6 +6,7 @@
 #include "CBoardWnd.h"
 #include "DialogUnits.h"
 #include "KeyReleaseFilter.h"
+#include "LevelList.h"
 #include "Resources.h"
 #include "UiSeam.h"
 
@@ -71,7 +72,7 @@ QWidget* CreateControl(const ControlSpec& spec, QWidget* parent)
     QWidget* control = nullptr;
     switch (spec.kind) {
     case ControlKind::ListBox:
-        control = new QListWidget(parent);
+        control = new LevelList(parent);
         break;
     case ControlKind::PushButton: {
         auto* button = new QPushButton(caption, parent);

@@ -3,8 +3,6 @@
 
 #include <functional>
 
-
-
 namespace {
 
 using GameEntryTest = GameWindowFixture;
