@@ -114,6 +114,9 @@ int VirtualKeyCode(const KeyIdentity& key, KeyPlatform platform)
     if (const int native = NativeCode(key, platform); native != NoNativeCode)
         return native;
     const int qtKey = key.qtKey;
+    // Where X names the physical key, a digit or symbol typed by any other key is another key.
+    if (platform == KeyPlatform::Xkb && key.nativeScanCode != 0)
+        return qtKey == Qt::Key_Space ? VirtualKey::Space : OtherKeyCode(qtKey);
     if (qtKey == Qt::Key_Space)
         return VirtualKey::Space;
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) {

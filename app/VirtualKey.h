@@ -32,8 +32,8 @@ struct KeyIdentity {
 // taken from the native identity where the platform gives one; Space gives 32, letters
 // 65-90, and other keys their usual codes (Shift 16, Alt 18, arrows 37-40, F10 121, ...);
 // keys without a code of their own give 0xFF, which is no digit and not Space either.
-// Without a native identity, Qt's key decides, and the shifted symbols of the US layout's
-// digit row count as their digits.
+// Digits and symbols typed by any other key are other keys. Without a native identity,
+// Qt's key decides, and the shifted symbols of the US layout's digit row count as digits.
 int VirtualKeyCode(const KeyIdentity& key, KeyPlatform platform);
 int VirtualKeyCode(const QKeyEvent& event);
 
