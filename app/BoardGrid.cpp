@@ -21,3 +21,11 @@ void WriteCellValues(CBoardWnd& board, const Grid81& values)
     for (size_t i = 0; i < values.size() && i < board.m_cells.size(); ++i)
         board.m_cells[i]->m_text = values[i] != 0 ? std::to_string(values[i]) : std::string();
 }
+
+bool IsBoardEmpty(const CBoardWnd& board)
+{
+    for (const auto& cell : board.m_cells)
+        if (!cell->m_text.empty())
+            return false;
+    return true;
+}

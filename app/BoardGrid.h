@@ -12,3 +12,6 @@ Grid81 ReadCellValues(const CBoardWnd& board);
 // Sets cell i's text to the digit values[i], or to the empty text where it is 0 (values
 // 0-9). Given flags stay as they are; nothing is redrawn.
 void WriteCellValues(CBoardWnd& board, const Grid81& values);
+
+// True when no cell shows anything: no game is on the board.
+bool IsBoardEmpty(const CBoardWnd& board);

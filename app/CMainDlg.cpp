@@ -1,10 +1,12 @@
 // Building the game window, Quick Game, About and the quit question.
 #include "CMainDlg.h"
 
+#include "BoardGrid.h"
 #include "CAboutDlg.h"
 #include "CBoardWnd.h"
 #include "DialogUnits.h"
 #include "KeyReleaseFilter.h"
+#include "LevelList.h"
 #include "Resources.h"
 #include "UiSeam.h"
 
@@ -70,7 +72,7 @@ QWidget* CreateControl(const ControlSpec& spec, QWidget* parent)
     QWidget* control = nullptr;
     switch (spec.kind) {
     case ControlKind::ListBox:
-        control = new QListWidget(parent);
+        control = new LevelList(parent);
         break;
     case ControlKind::PushButton: {
         auto* button = new QPushButton(caption, parent);
@@ -203,15 +205,19 @@ void CMainDlg::OnQuickGame()
         FocusLevelList();
         return;
     }
-    EnableGameButtons(true);
     const QString path = m_appDir + QStringLiteral("/data.dat");
     // The line is drawn before the level pattern's draws, which fixes each game's numbers.
     const int lineNumber = RandomBelow(m_random, PuzzleLinesInUse) + 1;
     const int level = index + 1;
     if (m_pBoard->LoadPuzzle(QFile::encodeName(path).toStdString(), lineNumber, level)) {
+        // The buttons are always enabled; this also ends a puzzle entry, which a Quick Game
+        // that could not deal leaves running.
+        EnableGameButtons(true);
         m_level = level;
         m_hintsUsed = 0;
         ++m_gameGeneration;
+    } else if (IsBoardEmpty(*m_pBoard)) {
+        m_ui.ShowMessage(QStringLiteral("error! can't read data.dat"));
     } else {
         m_ui.ShowMessage(QStringLiteral("error! can't read data.dat, the game on the board stays"));
     }

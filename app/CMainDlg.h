@@ -100,6 +100,8 @@ private:
     void LoadGameFrom(const QString& path);
     void BeginGameEntry();
     void EndGameEntry();
+    // During a puzzle entry: says "Press Solve first", gives the focus back and is true.
+    bool RefuseDuringGameEntry();
 
     RandomGenerator& m_random;
     // Bumped by everything that replaces the game, so a solve of an older game is dropped.

@@ -27,6 +27,7 @@ constexpr int SolveFinishedId = 1234;
 const QString SavedGameFilter = QStringLiteral("SaveGame (*.sav)");
 const QString InputGameCaption = QStringLiteral("Input game -> Solve");
 const QString SolveCaption = QStringLiteral("Solve");
+const QString QuestionCaption = QStringLiteral("Question");
 
 QString DoneMessage(DoneVerdict verdict)
 {
@@ -72,12 +73,14 @@ void CMainDlg::LoadGameFrom(const QString& path)
 {
     // The whole file is read and checked before the game is touched, so a bad file
     // leaves the game exactly as it was.
-    const std::optional<QByteArray> bytes = ReadWholeFile(path);
-    if (!bytes) {
+    const WholeFileRead read = ReadWholeFile(path);
+    if (read.status == WholeFileRead::Status::CannotRead) {
         m_ui.ShowMessage(Message(CannotReadMessage(path.toStdString())));
         return;
     }
-    const SavedGameResult result = DecodeSavedGame(std::string_view(bytes->constData(), size_t(bytes->size())));
+    const SavedGameResult result = read.status == WholeFileRead::Status::Read
+        ? DecodeSavedGame(std::string_view(read.bytes.constData(), size_t(read.bytes.size())))
+        : SavedGameResult{};
     if (!result.game) {
         m_ui.ShowMessage(Message(NotASavedGameMessage(path.toStdString())));
         return;
@@ -91,6 +94,8 @@ void CMainDlg::LoadGameFrom(const QString& path)
 
 void CMainDlg::OnDone()
 {
+    if (RefuseDuringGameEntry())
+        return;
     const DoneVerdict verdict = JudgeBoard(ReadCellValues(*m_pBoard), m_pBoard->m_puzzle, m_pBoard->m_solution);
     m_ui.ShowMessage(DoneMessage(verdict));
     FocusLevelList();
@@ -98,6 +103,8 @@ void CMainDlg::OnDone()
 
 void CMainDlg::OnGetResult()
 {
+    if (RefuseDuringGameEntry())
+        return;
     // m_level is the level of the last Quick Game: loading a game or a New Game keeps it.
     if (m_level == HellLevel) {
         m_ui.ShowMessage(QStringLiteral("Now is Hell level game! Do you know what is HELL? That means we won't show "
@@ -193,11 +200,24 @@ void CMainDlg::OnGiveHelp()
 
 void CMainDlg::OnInputGame()
 {
-    if (!m_enteringGame)
-        BeginGameEntry();
-    else
+    if (!m_enteringGame) {
+        // A quick second click after a solve lands here too: the solved game is not wiped unasked.
+        const bool gameOnBoard = !IsBoardEmpty(*m_pBoard);
+        if (!gameOnBoard || m_ui.AskQuestion(QStringLiteral("Clear the board to enter a puzzle?"), QuestionCaption))
+            BeginGameEntry();
+    } else
         StartSolve(SolvePurpose::SolveEnteredGame, ReadCellValues(*m_pBoard));
     FocusLevelList();
+}
+
+bool CMainDlg::RefuseDuringGameEntry()
+{
+    // The entry has no solution yet: nothing may be judged, revealed or overwritten by one.
+    if (!m_enteringGame)
+        return false;
+    m_ui.ShowMessage(QStringLiteral("Press Solve first"));
+    FocusLevelList();
+    return true;
 }
 
 void CMainDlg::BeginGameEntry()

@@ -2,6 +2,7 @@
 #include "CMainDlg.h"
 
 #include "CBoardWnd.h"
+#include "UiSeam.h"
 #include "VirtualKey.h"
 
 #include <string>
@@ -37,6 +38,10 @@ void CMainDlg::OnKeyRelease(int virtualKey)
 
 void CMainDlg::GiveHint()
 {
+    if (m_enteringGame) {
+        m_ui.ShowMessage(QStringLiteral("Press Solve first"));
+        return;
+    }
     if (m_hintsUsed >= HintsPerGame)
         return;
     CCell* cell = m_pBoard->GetSelectedCell();

@@ -1,12 +1,62 @@
-// The mapping from Qt keys to virtual-key codes.
+// The mapping from key events to virtual-key codes.
 #include "VirtualKey.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QString>
+
+#include <array>
 
 namespace {
 
 constexpr int NoCode = 0xFF;
+constexpr int NoNativeCode = -1;
+
+// X keycodes are the kernel's key numbers plus 8: the main row's 1-9 and 0 are 10-19.
+constexpr quint32 XKeycodeDigit1 = 10;
+constexpr quint32 XKeycodeDigit0 = 19;
+// The keysyms XK_KP_0 ... XK_KP_9, which the keypad's keys give with NumLock on.
+constexpr quint32 XKeysymKeypad0 = 0xFFB0;
+constexpr quint32 XKeysymKeypad9 = 0xFFB9;
+
+// macOS key codes (kVK_ANSI_0 ... kVK_ANSI_9 and kVK_ANSI_Keypad0 ... 9), by digit.
+constexpr std::array<quint32, 10> MacDigitRow = {0x1D, 0x12, 0x13, 0x14, 0x15, 0x17, 0x16, 0x1A, 0x1C, 0x19};
+constexpr std::array<quint32, 10> MacKeypad = {0x52, 0x53, 0x54, 0x55, 0x56, 0x57, 0x58, 0x59, 0x5B, 0x5C};
+
+int DigitIn(const std::array<quint32, 10>& codes, quint32 code)
+{
+    for (int digit = 0; digit < 10; ++digit)
+        if (codes[digit] == code)
+            return digit;
+    return -1;
+}
+
+// The code of the key's native identity when that names a digit key (or, on Windows, any
+// key: there the native code is the virtual key already).
+int NativeCode(const KeyIdentity& key, KeyPlatform platform)
+{
+    switch (platform) {
+    case KeyPlatform::Xkb:
+        if (key.nativeScanCode >= XKeycodeDigit1 && key.nativeScanCode < XKeycodeDigit0)
+            return VirtualKey::Digit0 + 1 + int(key.nativeScanCode - XKeycodeDigit1);
+        if (key.nativeScanCode == XKeycodeDigit0)
+            return VirtualKey::Digit0;
+        if (key.nativeVirtualKey >= XKeysymKeypad0 && key.nativeVirtualKey <= XKeysymKeypad9)
+            return VirtualKey::Numpad0 + int(key.nativeVirtualKey - XKeysymKeypad0);
+        return NoNativeCode;
+    case KeyPlatform::Windows:
+        return key.nativeVirtualKey > 0 && key.nativeVirtualKey < 0xFF ? int(key.nativeVirtualKey) : NoNativeCode;
+    case KeyPlatform::MacOS:
+        if (const int digit = DigitIn(MacDigitRow, key.nativeVirtualKey); digit >= 0)
+            return VirtualKey::Digit0 + digit;
+        if (const int digit = DigitIn(MacKeypad, key.nativeVirtualKey); digit >= 0)
+            return VirtualKey::Numpad0 + digit;
+        return NoNativeCode;
+    case KeyPlatform::Unknown:
+        break;
+    }
+    return NoNativeCode;
+}
 
 // With Shift held Qt reports the symbol on the key, not the key: on the US layout the
 // main-row keys 1, 2, ..., 9, 0 carry these symbols.
@@ -31,7 +81,7 @@ int OtherKeyCode(int qtKey)
     case Qt::Key_Enter: return 13;
     case Qt::Key_Shift: return 16;
     case Qt::Key_Control: return 17;
-    case Qt::Key_Alt: return 18;
+    case Qt::Key_Alt: return VirtualKey::Alt;
     case Qt::Key_Pause: return 19;
     case Qt::Key_CapsLock: return 20;
     case Qt::Key_Escape: return 27;
@@ -59,15 +109,21 @@ int OtherKeyCode(int qtKey)
 
 }  // namespace
 
-int VirtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers)
+int VirtualKeyCode(const KeyIdentity& key, KeyPlatform platform)
 {
+    if (const int native = NativeCode(key, platform); native != NoNativeCode)
+        return native;
+    const int qtKey = key.qtKey;
+    // Where X names the physical key, a digit or symbol typed by any other key is another key.
+    if (platform == KeyPlatform::Xkb && key.nativeScanCode != 0)
+        return qtKey == Qt::Key_Space ? VirtualKey::Space : OtherKeyCode(qtKey);
     if (qtKey == Qt::Key_Space)
         return VirtualKey::Space;
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) {
         const int digit = qtKey - Qt::Key_0;
-        return (modifiers & Qt::KeypadModifier) ? VirtualKey::Numpad0 + digit : VirtualKey::Digit0 + digit;
+        return (key.modifiers & Qt::KeypadModifier) ? VirtualKey::Numpad0 + digit : VirtualKey::Digit0 + digit;
     }
-    if ((modifiers & Qt::ShiftModifier) && !(modifiers & Qt::KeypadModifier)) {
+    if ((key.modifiers & Qt::ShiftModifier) && !(key.modifiers & Qt::KeypadModifier)) {
         const int digit = DigitUnderShiftedSymbol(qtKey);
         if (digit >= 0)
             return VirtualKey::Digit0 + digit;
@@ -77,5 +133,27 @@ int VirtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers)
 
 int VirtualKeyCode(const QKeyEvent& event)
 {
-    return VirtualKeyCode(event.key(), event.modifiers());
+    return VirtualKeyCode({event.key(), event.modifiers(), event.nativeScanCode(), event.nativeVirtualKey()},
+                          CurrentKeyPlatform());
+}
+
+KeyPlatform CurrentKeyPlatform()
+{
+    const QString name = QGuiApplication::platformName();
+    if (name == QLatin1String("xcb") || name.startsWith(QLatin1String("wayland")))
+        return KeyPlatform::Xkb;
+    if (name == QLatin1String("windows"))
+        return KeyPlatform::Windows;
+    if (name == QLatin1String("cocoa"))
+        return KeyPlatform::MacOS;
+    return KeyPlatform::Unknown;
+}
+
+bool IsSystemKeyRelease(int virtualKey, Qt::KeyboardModifiers modifiers)
+{
+    constexpr int LeftAlt = 164, RightAlt = 165;  // the sided Alt codes some platforms report
+    if (virtualKey == VirtualKey::Alt || virtualKey == LeftAlt || virtualKey == RightAlt
+        || virtualKey == VirtualKey::F10)
+        return true;
+    return (modifiers & Qt::AltModifier) && !(modifiers & Qt::ControlModifier);
 }

@@ -7,6 +7,7 @@
 bool WriteWholeFile(const QString& path, QByteArrayView bytes)
 {
     QSaveFile file(path);
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         return false;
     if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
@@ -16,13 +17,15 @@ bool WriteWholeFile(const QString& path, QByteArrayView bytes)
     return file.commit();
 }
 
-std::optional<QByteArray> ReadWholeFile(const QString& path)
+WholeFileRead ReadWholeFile(const QString& path, qint64 limit)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray bytes = file.readAll();
+        return {};
+    QByteArray bytes = file.read(limit + 1);
     if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
+        return {};
+    if (bytes.size() > limit)
+        return {WholeFileRead::Status::TooLarge, {}};
+    return {WholeFileRead::Status::Read, std::move(bytes)};
 }

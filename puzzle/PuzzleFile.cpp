@@ -115,6 +115,8 @@ PuzzleLineResult ReadPuzzleLine(const std::string& path, int lineNumber)
 
     if (!text.empty() && text.back() == '\n')
         text.pop_back();
+    // The line is a C string: a NUL byte ends it, and the positions after it read as 0.
+    text.resize(std::min(text.size(), text.find('\0')));
     return {std::move(text), {}};
 }
 

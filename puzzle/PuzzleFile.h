@@ -18,7 +18,8 @@ struct PuzzleLineResult {
 
 // Reads line `lineNumber` (1-based) in reads of at most 254 characters, so a longer line
 // counts as more lines; past the end of the file the last line read stays. CR LF and LF
-// end a line alike. Fails for lineNumber < 1, a file that cannot be opened or an empty file.
+// end a line alike; a NUL byte ends the line's text (the read itself still goes on to the
+// line end). Fails for lineNumber < 1, a file that cannot be opened or an empty file.
 PuzzleLineResult ReadPuzzleLine(const std::string& path, int lineNumber);
 
 // Positions 1-81 of the line, one character at a time: "1"-"9" a digit, anything else 0.

@@ -23,6 +23,9 @@ const KeyCase KeyCases[] = {
     {"DeleteClears", Qt::Key_Delete, Qt::NoModifier, ""}, {"ShiftAloneClears", Qt::Key_Shift, Qt::NoModifier, ""},
     {"FunctionKeyClears", Qt::Key_F5, Qt::NoModifier, ""}, {"EnterClears", Qt::Key_Return, Qt::NoModifier, ""},
     {"PunctuationClears", Qt::Key_Comma, Qt::NoModifier, ""},
+    // System keys: Alt, F10 and keys let go while Alt is held.
+    {"AltChangesNothing", Qt::Key_Alt, Qt::NoModifier, "7"}, {"F10ChangesNothing", Qt::Key_F10, Qt::NoModifier, "7"},
+    {"AltDigitChangesNothing", Qt::Key_6, Qt::AltModifier, "7"},
 };
 
 using KeyEntryTest = GameWindowFixture;

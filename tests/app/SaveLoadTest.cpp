@@ -1,5 +1,6 @@
 // Save Game and Load Game: the .sav bytes, the extension rule, bad files and failed writes.
 #include "GameWindowFixture.h"
+#include "WholeFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -129,6 +130,7 @@ TEST_F(SaveLoadFixture, LoadedGamePlaysOnWithTheRestOfItsHintsAndItsCells)
 struct BadFileCase {
     const char* name;
     const char* bytes;  // null: no such file
+    qint64 extendTo = 0;  // the file grows to this size with zero bytes, sparse where it can
 };
 
 class BadSavedGameTest : public SaveLoadFixture, public testing::WithParamInterface<BadFileCase> {};
@@ -140,6 +142,8 @@ TEST_P(BadSavedGameTest, ShowsItsMessageAndChangesNothing)
     const int renders = Board().RenderCount();
     if (GetParam().bytes)
         WriteFile(PathOf("bad.sav"), QByteArray(GetParam().bytes));
+    if (GetParam().extendTo > 0)
+        ASSERT_TRUE(QFile::resize(PathOf("bad.sav"), GetParam().extendTo));
     LoadFrom(PathOf("bad.sav"));
 
     EXPECT_EQ(m_ui.m_messages, QStringList({GetParam().bytes ? "error! bad.sav is not a saved game"
@@ -162,7 +166,10 @@ INSTANTIATE_TEST_SUITE_P(
         BadFileCase{"LetterInTheSolution", LINE81(ROW9("0")) LINE81(ROW9("0")) LINE81(ROW9("x")) "0\r\n"},
         BadFileCase{"HintCountNotANumber", LINE81(ROW9("0")) LINE81(ROW9("0")) LINE81(ROW9("1")) "two\r\n"},
         BadFileCase{"HintCountTooLarge", LINE81(ROW9("0")) LINE81(ROW9("0")) LINE81(ROW9("1")) "99999999999\r\n"},
-        BadFileCase{"GivenNotShown", LINE81(ROW9("0")) LINE81(ROW9("5")) LINE81(ROW9("5")) "0\r\n"}),
+        BadFileCase{"GivenNotShown", LINE81(ROW9("0")) LINE81(ROW9("5")) LINE81(ROW9("5")) "0\r\n"},
+        BadFileCase{"GameFollowedBy3GiB", LINE81(ROW9("0")) LINE81(ROW9("0")) LINE81(ROW9("1")) "0\r\n", 3LL << 30},
+        BadFileCase{"GameFollowedByOneByteTooMany", LINE81(ROW9("0")) LINE81(ROW9("0")) LINE81(ROW9("1")) "0\r\n",
+                    WholeFileLimit + 1}),
     [](const testing::TestParamInfo<BadFileCase>& info) { return std::string(info.param.name); });
 
 TEST_F(SaveLoadFixture, SaveAddsSavUnlessTheNameEndsWithItInAnyCase)

@@ -181,6 +181,7 @@ TEST_F(SolveThreadDialogTest, AnswerOrNoAnswerForAReplacedGameIsDropped)
             GateTheSolver();
             SetGame(board, std::string(81, '.'), SolvedGrid);
             Press(1006);
+            m_ui.m_answers = {true};  // 1013: clear the board
             Press(replacing);
             const GameState replaced = State();
             m_gate->Open();
@@ -217,7 +218,9 @@ using SolveThreadInputGameTest = SolveThreadDialogTest;
 TEST_F(SolveThreadInputGameTest, FirstPressClearsTheBoardSecondMakesTheEntryGivensAndSolves)
 {
     QuickGame(3);
+    m_ui.m_answers = {true};
     Press(1013);
+    EXPECT_EQ(m_ui.m_questions, QStringList({"Question: Clear the board to enter a puzzle?"}));
     EXPECT_EQ(State().givens, std::vector<bool>(81, false));
     EXPECT_EQ(Board().m_puzzle, Grid81{});
     EXPECT_EQ(Board().m_solution, Grid81{});
@@ -245,6 +248,7 @@ TEST_F(SolveThreadInputGameTest, FirstPressClearsTheBoardSecondMakesTheEntryGive
 
 TEST_F(SolveThreadInputGameTest, EntryWithoutAnswerStaysEditableForATypo)
 {
+    m_ui.m_answers = {true};
     Press(1013);
     SetGame(Unsolvable(), std::string(81, '.'), std::string(81, '.'));
     Press(1013);
@@ -270,6 +274,7 @@ TEST_F(SolveThreadInputGameTest, QuickGameNewGameAndLoadGameEndTheEntry)
     Press(1003);
     for (const int ending : {1007, 1005, 1004}) {
         SCOPED_TRACE(ending);
+        m_ui.m_answers = {true, true};
         Press(1013);
         ASSERT_EQ(Caption(1013), "Solve");
         Press(ending);

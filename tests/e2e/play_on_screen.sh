@@ -1,21 +1,28 @@
 #!/usr/bin/env bash
 # Plays a few keys on the real game window under Xvfb and checks the board on screenshots.
 # Usage: play_on_screen.sh <tessaly executable> <folder for screenshots>
-# Exits 77 (skipped) when Xvfb, xdotool or ImageMagick are not installed.
+# Exits 77 (skipped) when Xvfb, xdotool, ImageMagick, setxkbmap or a C compiler with
+# libXtst are not installed.
 set -euo pipefail
 
 GAME=$1
 SHOTS=$2
 SKIP=77
 
-for tool in Xvfb xdotool import convert compare; do
+for tool in Xvfb xdotool import convert compare setxkbmap cc; do
   if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "SKIPPED: $tool is not installed (needs xvfb, xdotool and imagemagick)"
+    echo "SKIPPED: $tool is not installed (needs xvfb, xdotool, imagemagick, x11-xkb-utils and gcc)"
     exit $SKIP
   fi
 done
 mkdir -p "$SHOTS"
 rm -rf "$SHOTS"/*.png "$SHOTS/glyphs"
+# Raw key events by keycode, with no modifier presses of the sender's own.
+XKEYS=$SHOTS/xkeys
+cc -o "$XKEYS" "$(dirname "$0")/xkeys.c" -lX11 -lXtst 2>"$SHOTS/xkeys.log" || {
+  echo "SKIPPED: cannot build the XTest key sender (needs libxtst-dev): $(head -n 1 "$SHOTS/xkeys.log")"
+  exit $SKIP
+}
 
 # Board geometry: cells 65 x 49 px, column by column, the board at the client's 0,0.
 CELL_W=65
@@ -107,13 +114,15 @@ TARGET=-1
 GLYPHS=$SHOTS/glyphs
 mkdir -p "$GLYPHS"
 declare -a GIVEN_GLYPHS=()
+declare -a OPEN_CELLS=()
 for i in $(seq 0 80); do
   colour=$(pixel "$SHOT" $(( $(cell_left "$i") + 6 )) $(( $(cell_top "$i") + 25 )))
   case "$colour" in
     *"200,200,200"*)
       glyph "$SHOT" "$i" "$GLYPHS/given-$i.png"
       GIVEN_GLYPHS+=("$GLYPHS/given-$i.png") ;;
-    *) [ "$TARGET" -lt 0 ] && TARGET=$i ;;
+    *) OPEN_CELLS+=("$i")
+       [ "$TARGET" -lt 0 ] && TARGET=$i ;;
   esac
 done
 [ "$TARGET" -ge 0 ] || fail "no cell that is not given"
@@ -159,6 +168,89 @@ xdotool key 0
 shot cleared
 [ "$(black_fraction "$SHOT" "$TARGET")" = 0 ] || fail "0 did not clear the cell ($SHOT)"
 more_than "$(grey_fraction "$SHOT" "$TARGET")" 0.01 || fail "the small digits did not come back ($SHOT)"
+
+# ---- Real key events by keycode: held keys, other layouts, system keys ----
+point_at() {  # point_at CELL: the pointer over the cell, which selects it
+  xdotool mousemove $(( ORIGIN_X + $(cell_left "$1") + 32 )) $(( ORIGIN_Y + $(cell_top "$1") + 24 ))
+  sleep 0.1
+}
+digit_in() {  # digit_in CELL NAME: the cell shows a board digit, kept as glyphs/NAME.png
+  more_than "$(black_fraction "$SHOT" "$1")" 0.03 || fail "$2: no digit in cell $1 ($SHOT)"
+  glyph "$SHOT" "$1" "$GLYPHS/$2.png"
+  is_given_glyph "$GLYPHS/$2.png" || fail "$2: cell $1 shows no board digit ($SHOT)"
+}
+empty_cell() {  # empty_cell CELL NAME
+  [ "$(black_fraction "$SHOT" "$1")" = 0 ] || fail "$2: cell $1 is not empty ($SHOT)"
+}
+digit_like() {  # digit_like CELL NAME REFERENCE: the cell shows the digit of glyphs/REFERENCE.png
+  digit_in "$1" "$2"
+  same_glyph "$GLYPHS/$2.png" "$GLYPHS/$3.png" || fail "$2: cell $1 does not show the digit of $3 ($SHOT)"
+}
+
+# A key held past the server's auto-repeat delay acts once, on its final release; the
+# held Space takes one hint, so of two more cells the first gets the third hint and the
+# second none.
+case_held_keys() {
+  local held name keycode cell
+  "$XKEYS" repeat:on
+  for held in "${OPEN_CELLS[1]}:17:held-8" "${OPEN_CELLS[2]}:65:held-space"; do
+    IFS=: read -r cell keycode name <<<"$held"
+    point_at "$cell"
+    "$XKEYS" "d:$keycode"
+    sleep 1.1
+    shot "$name-down"
+    "$XKEYS" s:400 "u:$keycode"
+    empty_cell "$cell" "$name while held"
+    shot "$name-up"
+    digit_in "$cell" "$name"
+  done
+  point_at "${OPEN_CELLS[3]}"
+  "$XKEYS" t:65
+  point_at "${OPEN_CELLS[4]}"
+  "$XKEYS" t:65
+  shot hints-after-hold
+  digit_in "${OPEN_CELLS[3]}" "third-hint"
+  empty_cell "${OPEN_CELLS[4]}" "fourth hint"
+}
+
+# The digit row by keycode (1 is 10, 2 is 11, 7 is 16), unshifted and with Shift held, on
+# the French layout (unshifted & é è) and the German one (Shift gives " and /). Every
+# step changes the digit, and a release of Shift clears, so the shifted ones are looked
+# at before Shift goes up.
+case_layouts() {
+  local cell=${OPEN_CELLS[5]}
+  point_at "$cell"
+  setxkbmap us && sleep 0.5
+  "$XKEYS" t:10 && shot us-1 && digit_in "$cell" us-1
+  "$XKEYS" t:16 && shot us-7 && digit_in "$cell" us-7
+  "$XKEYS" t:11 && shot us-2 && digit_in "$cell" us-2
+  setxkbmap fr && sleep 0.5
+  "$XKEYS" t:16 && shot fr-7 && digit_like "$cell" fr-7 us-7
+  "$XKEYS" t:10 && shot fr-1 && digit_like "$cell" fr-1 us-1
+  "$XKEYS" t:11 && shot fr-2 && digit_like "$cell" fr-2 us-2
+  "$XKEYS" d:50 t:16 && shot fr-shift-7 && digit_like "$cell" fr-shift-7 us-7
+  "$XKEYS" u:50
+  setxkbmap de && sleep 0.5
+  "$XKEYS" d:50 t:11 && shot de-shift-2 && digit_like "$cell" de-shift-2 us-2
+  "$XKEYS" u:50 d:50 t:16 && shot de-shift-7 && digit_like "$cell" de-shift-7 us-7
+  "$XKEYS" u:50 t:10 && shot de-1 && digit_like "$cell" de-1 us-1
+  setxkbmap us && sleep 0.5
+}
+
+# Releasing Alt, releasing F10 and a digit let go while Alt is held change nothing; a
+# plain 0 afterwards still clears.
+case_system_keys() {
+  local cell=${OPEN_CELLS[5]}  # shows the 1 of the layouts
+  point_at "$cell"
+  "$XKEYS" t:64 && shot alt && digit_like "$cell" alt us-1
+  "$XKEYS" t:76 && shot f10 && digit_like "$cell" f10 us-1
+  "$XKEYS" d:64 t:15 u:64 && shot alt-6 && digit_like "$cell" alt-6 us-1
+  "$XKEYS" t:19 && shot zero && empty_cell "$cell" "0 after the system keys"
+}
+
+case_held_keys
+case_layouts
+case_system_keys
 
 xdotool key Escape
 QUESTION=$(timeout 10 xdotool search --sync --onlyvisible --name "^Question$" | head -n 1) ||

@@ -74,9 +74,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             continue;
         }
         FUZZ_CHECK(read.line->size() <= 254);
-        // Without CRs, line 1 is the text before the first LF, cut at 254 characters.
-        if (lineNumber == 1 && bytes.find('\r') == std::string_view::npos)
-            FUZZ_CHECK(*read.line == bytes.substr(0, std::min<std::size_t>(bytes.find('\n'), 254)));
+        // Without CRs, line 1 is the text before the first LF, cut at 254 characters and
+        // then at its first NUL.
+        if (lineNumber == 1 && bytes.find('\r') == std::string_view::npos) {
+            const std::string_view read1 = bytes.substr(0, std::min<std::size_t>(bytes.find('\n'), 254));
+            FUZZ_CHECK(*read.line == read1.substr(0, read1.find('\0')));
+        }
         CheckParsed(ParsePuzzleLine(*read.line), *read.line);
     }
 

@@ -75,7 +75,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"Line253FitsOneRead", k253 + "\nnext\n", {k253, "next"}},
         ReadCase{"Line254LeavesItsNewlineForTheNextRead", k254 + "\nnext\n", {k254, "", "next"}},
         ReadCase{"Line300CountsAsTwo", k300 + "\nnext\n",
-                 {std::string(254, 'a'), std::string(46, 'b'), "next"}}),
+                 {std::string(254, 'a'), std::string(46, 'b'), "next"}},
+        ReadCase{"NulEndsTheLineButNotTheRead", std::string("12\0" "345\n6\0\n", 10), {"12", "6"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct FailureCase {
