@@ -1,0 +1,22 @@
+// CountSolutions: the band-bitboard search, branching on a cell with the fewest candidates.
+#include "SolutionCount.h"
+
+#include "SolverBands.h"
+
+int CountSolutions(const Grid81& grid, int limit, Grid81& first)
+{
+    BandBoard board;
+    if (limit < 1 || !board.Load(grid))
+        return 0;
+    SearchCounters counters;
+    return CountCompletions(board, limit, &first, counters);
+}
+
+int CountSolutions(const Grid81& grid, int limit)
+{
+    BandBoard board;
+    if (limit < 1 || !board.Load(grid))
+        return 0;
+    SearchCounters counters;
+    return CountCompletions(board, limit, nullptr, counters);
+}
