@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bitset>
 #include <vector>
 
 namespace {
@@ -27,12 +28,26 @@ struct BestChain {
     }
 };
 
-// Removes `digit` from every cell but the ends that sees both ends.
-std::vector<CellDigit> SeenByBothEnds(const CandidateGrid& grid, int first, int last, int digit)
+// The cells that still have each digit.
+std::array<std::bitset<81>, 10> CellsWithDigit(const CandidateGrid& grid)
+{
+    std::array<std::bitset<81>, 10> cells;
+    for (int cell = 0; cell < 81; ++cell)
+        for (int digit = 1; digit <= 9; ++digit)
+            if (grid.Has(cell, digit))
+                cells[digit].set(size_t(cell));
+    return cells;
+}
+
+// Removes `digit` from every cell that sees both ends (neither end sees itself).
+std::vector<CellDigit> SeenByBothEnds(const std::bitset<81>& withDigit, int first, int last, int digit)
 {
     std::vector<CellDigit> eliminations;
+    const std::bitset<81> targets = withDigit & PeerSet(first) & PeerSet(last);
+    if (targets.none())
+        return eliminations;
     for (int cell = 0; cell < 81; ++cell)
-        if (cell != first && cell != last && grid.Has(cell, digit) && Sees(cell, first) && Sees(cell, last))
+        if (targets.test(size_t(cell)))
             eliminations.push_back({cell, digit});
     return eliminations;
 }
@@ -50,7 +65,7 @@ int SharedUnit(const CandidateGrid& grid, int a, int b, int digit, bool strong)
     return -1;
 }
 
-void SearchXChains(const CandidateGrid& grid, int digit, BestChain& best)
+void SearchXChains(const CandidateGrid& grid, const std::bitset<81>& withDigit, int digit, BestChain& best)
 {
     // The strong partners of each cell: the other place of the digit in a unit with two.
     std::array<std::vector<int>, 81> strong;
@@ -68,43 +83,43 @@ void SearchXChains(const CandidateGrid& grid, int digit, BestChain& best)
         if (strong[first].empty())
             continue;
         std::array<int, 162> from;
+        std::array<int, 162> depth{};
         from.fill(-1);
         std::vector<int> queue = {2 * first};
         from[2 * first] = 2 * first;
         for (size_t head = 0; head < queue.size(); ++head) {
             const int node = queue[head];
             const int cell = node / 2;
+            const auto reach = [&](int next) {
+                if (from[next] >= 0)
+                    return;
+                from[next] = node;
+                depth[next] = depth[node] + 1;
+                queue.push_back(next);
+            };
             if (node % 2 == 0) {
-                for (const int next : strong[cell]) {
-                    if (from[2 * next + 1] >= 0)
-                        continue;
-                    from[2 * next + 1] = node;
-                    queue.push_back(2 * next + 1);
-                }
+                for (const int next : strong[cell])
+                    reach(2 * next + 1);
                 continue;
             }
-            for (const int next : PeersOf(cell)) {
-                if (!grid.Has(next, digit) || from[2 * next] >= 0)
-                    continue;
-                from[2 * next] = node;
-                queue.push_back(2 * next);
-            }
+            for (const int next : PeersOf(cell))
+                if (grid.Has(next, digit))
+                    reach(2 * next);
         }
         for (int last = 0; last < 81; ++last) {
-            if (last == first || from[2 * last + 1] < 0)
-                continue;
-            std::vector<int> cells;
-            for (int node = 2 * last + 1; node != 2 * first; node = from[node])
-                cells.insert(cells.begin(), node / 2);
-            cells.insert(cells.begin(), first);
-            if (cells.size() < 4)
-                continue;  // shorter chains are the intersections, found before
-            const int difficulty = ChainDifficulty(Technique::XChain, int(cells.size()));
+            const int end = 2 * last + 1;
+            if (last == first || from[end] < 0 || depth[end] + 1 < 4)
+                continue;  // chains of two cells are the intersections, found before
+            const int difficulty = ChainDifficulty(Technique::XChain, depth[end] + 1);
             if (best.step && difficulty > best.step->difficulty)
                 continue;
-            auto eliminations = SeenByBothEnds(grid, first, last, digit);
+            auto eliminations = SeenByBothEnds(withDigit, first, last, digit);
             if (eliminations.empty())
                 continue;
+            std::vector<int> cells;
+            for (int node = end; node != 2 * first; node = from[node])
+                cells.insert(cells.begin(), node / 2);
+            cells.insert(cells.begin(), first);
             Step step;
             step.technique = Technique::XChain;
             step.difficulty = difficulty;
@@ -118,7 +133,7 @@ void SearchXChains(const CandidateGrid& grid, int digit, BestChain& best)
     }
 }
 
-void SearchXYChains(const CandidateGrid& grid, BestChain& best)
+void SearchXYChains(const CandidateGrid& grid, const std::array<std::bitset<81>, 10>& withDigit, BestChain& best)
 {
     // Node 20 * cell + 2 * digit + 1: the cell holds the digit; + 0: it does not. Only
     // cells with two candidates take part.
@@ -131,6 +146,7 @@ void SearchXYChains(const CandidateGrid& grid, BestChain& best)
             if (!grid.Has(first, z))
                 continue;
             std::vector<int> from(NodeCount, -1);
+            std::vector<int> depth(NodeCount, 0);
             const int start = 20 * first + 2 * z;
             std::vector<int> queue = {start};
             from[start] = start;
@@ -138,29 +154,34 @@ void SearchXYChains(const CandidateGrid& grid, BestChain& best)
                 const int node = queue[head];
                 const int cell = node / 20;
                 const int digit = (node % 20) / 2;
+                const auto reach = [&](int next) {
+                    if (from[next] >= 0)
+                        return;
+                    from[next] = node;
+                    depth[next] = depth[node] + 1;
+                    queue.push_back(next);
+                };
                 if (node % 2 == 0) {
-                    const int other = LowestDigit(DigitMask(grid.Candidates(cell) & ~DigitBit(digit)));
-                    const int next = 20 * cell + 2 * other + 1;
-                    if (from[next] < 0) {
-                        from[next] = node;
-                        queue.push_back(next);
-                    }
+                    reach(20 * cell + 2 * LowestDigit(DigitMask(grid.Candidates(cell) & ~DigitBit(digit))) + 1);
                     continue;
                 }
-                for (const int peer : PeersOf(cell)) {
-                    const int next = 20 * peer + 2 * digit;
-                    if (!isPair(peer) || !grid.Has(peer, digit) || from[next] >= 0)
-                        continue;
-                    from[next] = node;
-                    queue.push_back(next);
-                }
+                for (const int peer : PeersOf(cell))
+                    if (isPair(peer) && grid.Has(peer, digit))
+                        reach(20 * peer + 2 * digit);
             }
             for (int last = 0; last < 81; ++last) {
                 const int end = 20 * last + 2 * z + 1;
-                if (last == first || from[end] < 0)
+                // Each cell of the chain is two nodes: "not d", then "its other digit".
+                const int cellCount = (depth[end] + 1) / 2;
+                if (last == first || from[end] < 0 || cellCount < 3)
+                    continue;  // two cells are a naked pair, found before
+                const int difficulty = ChainDifficulty(Technique::XYChain, 2 * cellCount);
+                if (best.step && difficulty > best.step->difficulty)
                     continue;
-                // The path alternates "not d" and "d" within each cell, so every cell
-                // appears as two nodes; the digit of each link is the "d" of its cell.
+                auto eliminations = SeenByBothEnds(withDigit[z], first, last, z);
+                if (eliminations.empty())
+                    continue;
+                // The digit of each link is the one its cell holds when the start lacks z.
                 std::vector<int> cells;
                 std::vector<int> links;
                 for (int node = end; node != start; node = from[node]) {
@@ -169,14 +190,6 @@ void SearchXYChains(const CandidateGrid& grid, BestChain& best)
                         links.insert(links.begin(), (node % 20) / 2);
                     }
                 }
-                if (cells.size() < 3)
-                    continue;  // a pair of cells is a naked pair, found before
-                const int difficulty = ChainDifficulty(Technique::XYChain, 2 * int(cells.size()));
-                if (best.step && difficulty > best.step->difficulty)
-                    continue;
-                auto eliminations = SeenByBothEnds(grid, first, last, z);
-                if (eliminations.empty())
-                    continue;
                 Step step;
                 step.technique = Technique::XYChain;
                 step.difficulty = difficulty;
@@ -212,8 +225,9 @@ int ChainDifficulty(Technique technique, int nodes)
 std::optional<Step> FindChain(const CandidateGrid& grid)
 {
     BestChain best;
+    const auto withDigit = CellsWithDigit(grid);
     for (int digit = 1; digit <= 9; ++digit)
-        SearchXChains(grid, digit, best);
-    SearchXYChains(grid, best);
+        SearchXChains(grid, withDigit[digit], digit, best);
+    SearchXYChains(grid, withDigit, best);
     return best.step;
 }

@@ -19,8 +19,8 @@ std::optional<Step> FindFishIn(const CandidateGrid& grid, int size, int digit, b
         if (count >= 2 && count <= size)
             eligible |= 1u << line;
     }
-    for (unsigned base = 0; base < 512; ++base) {
-        if (std::popcount(base) != size || (base & ~eligible) != 0)
+    for (const unsigned base : MasksOfSize(size)) {
+        if ((base & ~eligible) != 0)
             continue;
         unsigned cover = 0;
         for (int line = 0; line < 9; ++line)

@@ -2,37 +2,47 @@
 #include "GridUnits.h"
 #include "StepTechniques.h"
 
+#include <bitset>
+
 namespace {
 
-// Where `digit` lies in `from` only within `within`: removes it from the rest of `within`.
-std::optional<Step> Confined(const CandidateGrid& grid, Technique technique, int from, int within, int digit)
+using CellSet = std::bitset<81>;
+
+CellSet CellsWith(const CandidateGrid& grid, int digit)
 {
+    CellSet cells;
+    for (int cell = 0; cell < 81; ++cell)
+        if (grid.Has(cell, digit))
+            cells.set(size_t(cell));
+    return cells;
+}
+
+std::vector<int> CellsOf(const CellSet& set)
+{
+    std::vector<int> cells;
+    for (int cell = 0; cell < 81; ++cell)
+        if (set.test(size_t(cell)))
+            cells.push_back(cell);
+    return cells;
+}
+
+// Where the digit lies in `from` only within `within`: removes it from the rest of `within`.
+std::optional<Step> Confined(Technique technique, const CellSet& withDigit, int from, int within, int digit)
+{
+    const CellSet inFrom = withDigit & UnitSet(from);
+    if (inFrom.none() || (inFrom & ~UnitSet(within)).any())
+        return std::nullopt;
+    const CellSet removed = withDigit & UnitSet(within) & ~UnitSet(from);
+    if (removed.none())
+        return std::nullopt;
     Step step;
-    for (const int cell : UnitCells(from)) {
-        if (!grid.Has(cell, digit))
-            continue;
-        bool inside = false;
-        for (const int other : UnitCells(within))
-            inside = inside || other == cell;
-        if (!inside)
-            return std::nullopt;
-        step.cells.push_back(cell);
-    }
-    if (step.cells.empty())
-        return std::nullopt;
-    for (const int cell : UnitCells(within)) {
-        bool inFrom = false;
-        for (const int other : UnitCells(from))
-            inFrom = inFrom || other == cell;
-        if (!inFrom && grid.Has(cell, digit))
-            step.eliminations.push_back({cell, digit});
-    }
-    if (step.eliminations.empty())
-        return std::nullopt;
     step.technique = technique;
     step.difficulty = BaseDifficulty(technique);
+    step.cells = CellsOf(inFrom);
     step.digits = {digit};
     step.units = {from, within};
+    for (const int cell : CellsOf(removed))
+        step.eliminations.push_back({cell, digit});
     return step;
 }
 
@@ -49,20 +59,29 @@ std::array<int, 6> LinesThroughBox(int box)
 
 std::optional<Step> FindPointing(const CandidateGrid& grid)
 {
-    for (int box = 0; box < 9; ++box)
-        for (int digit = 1; digit <= 9; ++digit)
+    for (int digit = 1; digit <= 9; ++digit) {
+        const CellSet withDigit = CellsWith(grid, digit);
+        for (int box = 0; box < 9; ++box)
             for (const int line : LinesThroughBox(box))
-                if (auto step = Confined(grid, Technique::Pointing, BoxUnit(box), line, digit))
+                if (auto step = Confined(Technique::Pointing, withDigit, BoxUnit(box), line, digit))
                     return step;
+    }
     return std::nullopt;
 }
 
 std::optional<Step> FindClaiming(const CandidateGrid& grid)
 {
-    for (int line = 0; line < BoxUnit(0); ++line)
-        for (int digit = 1; digit <= 9; ++digit)
-            for (int box = 0; box < 9; ++box)
-                if (auto step = Confined(grid, Technique::Claiming, line, BoxUnit(box), digit))
+    for (int digit = 1; digit <= 9; ++digit) {
+        const CellSet withDigit = CellsWith(grid, digit);
+        for (int line = 0; line < BoxUnit(0); ++line) {
+            const int first = UnitCells(line)[0];
+            for (int i = 0; i < 3; ++i) {
+                // Rows cross the boxes of their band, columns those of their stack.
+                const int box = line < 9 ? 3 * (first / 27) + i : i * 3 + (first % 9) / 3;
+                if (auto step = Confined(Technique::Claiming, withDigit, line, BoxUnit(box), digit))
                     return step;
+            }
+        }
+    }
     return std::nullopt;
 }

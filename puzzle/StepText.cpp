@@ -90,8 +90,7 @@ std::string DescribeChain(const Step& step, CellNaming naming)
     std::string text = "if " + CellName(cells.front(), naming) + " is not " + The(digit);
     if (step.technique == Technique::XChain) {
         for (size_t i = 1; i < cells.size(); ++i)
-            text += ", " + CellName(cells[i], naming) + (i % 2 == 1 ? " is" : " is not");
-        text += " " + The(digit);
+            text += (i == 1 ? ", then " : ", so ") + CellName(cells[i], naming) + (i % 2 == 1 ? " is" : " is not");
     } else {
         text += ", it is " + The(step.digits[1]);
         for (size_t i = 1; i < cells.size(); ++i) {

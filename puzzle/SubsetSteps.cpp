@@ -28,8 +28,8 @@ std::optional<Step> FindNakedSubset(const CandidateGrid& grid, int size)
             if (count >= 1 && count <= size)
                 eligible |= 1u << i;
         }
-        for (unsigned chosen = 0; chosen < 512; ++chosen) {
-            if (std::popcount(chosen) != size || (chosen & ~eligible) != 0)
+        for (const unsigned chosen : MasksOfSize(size)) {
+            if ((chosen & ~eligible) != 0)
                 continue;
             DigitMask digits = 0;
             for (int i = 0; i < 9; ++i)
@@ -68,9 +68,9 @@ std::optional<Step> FindHiddenSubset(const CandidateGrid& grid, int size)
             if (places >= 1 && places <= size)
                 eligible |= DigitBit(digit);
         }
-        for (unsigned chosen = 0; chosen < 512; ++chosen) {
+        for (const unsigned chosen : MasksOfSize(size)) {
             const DigitMask digits = DigitMask(chosen << 1);
-            if (std::popcount(chosen) != size || (digits & ~eligible) != 0)
+            if ((digits & ~eligible) != 0)
                 continue;
             unsigned positions = 0;
             for (const int digit : DigitList(digits))
