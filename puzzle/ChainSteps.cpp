@@ -65,6 +65,16 @@ int SharedUnit(const CandidateGrid& grid, int a, int b, int digit, bool strong)
     return -1;
 }
 
+// The removals outside the chain's own cells: a chain that runs through a cell it would
+// empty proves the same, but reads as a contradiction to a player.
+std::vector<CellDigit> OutsideChain(std::vector<CellDigit> eliminations, const std::vector<int>& cells)
+{
+    std::erase_if(eliminations, [&cells](const CellDigit& removed) {
+        return std::find(cells.begin(), cells.end(), removed.cell) != cells.end();
+    });
+    return eliminations;
+}
+
 void SearchXChains(const CandidateGrid& grid, const std::bitset<81>& withDigit, int digit, BestChain& best)
 {
     // The strong partners of each cell: the other place of the digit in a unit with two.
@@ -120,6 +130,9 @@ void SearchXChains(const CandidateGrid& grid, const std::bitset<81>& withDigit, 
             for (int node = end; node != 2 * first; node = from[node])
                 cells.insert(cells.begin(), node / 2);
             cells.insert(cells.begin(), first);
+            eliminations = OutsideChain(std::move(eliminations), cells);
+            if (eliminations.empty())
+                continue;
             Step step;
             step.technique = Technique::XChain;
             step.difficulty = difficulty;
@@ -190,6 +203,9 @@ void SearchXYChains(const CandidateGrid& grid, const std::array<std::bitset<81>,
                         links.insert(links.begin(), (node % 20) / 2);
                     }
                 }
+                eliminations = OutsideChain(std::move(eliminations), cells);
+                if (eliminations.empty())
+                    continue;
                 Step step;
                 step.technique = Technique::XYChain;
                 step.difficulty = difficulty;
@@ -229,5 +245,21 @@ std::optional<Step> FindChain(const CandidateGrid& grid)
     for (int digit = 1; digit <= 9; ++digit)
         SearchXChains(grid, withDigit[digit], digit, best);
     SearchXYChains(grid, withDigit, best);
+    return best.step;
+}
+
+std::optional<Step> FindXChain(const CandidateGrid& grid)
+{
+    BestChain best;
+    const auto withDigit = CellsWithDigit(grid);
+    for (int digit = 1; digit <= 9; ++digit)
+        SearchXChains(grid, withDigit[digit], digit, best);
+    return best.step;
+}
+
+std::optional<Step> FindXYChain(const CandidateGrid& grid)
+{
+    BestChain best;
+    SearchXYChains(grid, CellsWithDigit(grid), best);
     return best.step;
 }

@@ -31,6 +31,32 @@ constexpr Finder Techniques[] = {
 
 }  // namespace
 
+std::optional<Step> FindTechnique(const CandidateGrid& grid, Technique technique)
+{
+    switch (technique) {
+    case Technique::FullHouse: return FindFullHouse(grid);
+    case Technique::HiddenSingleInBox: return FindHiddenSingle(grid, true);
+    case Technique::HiddenSingleInLine: return FindHiddenSingle(grid, false);
+    case Technique::NakedSingle: return FindNakedSingle(grid);
+    case Technique::Pointing: return FindPointing(grid);
+    case Technique::Claiming: return FindClaiming(grid);
+    case Technique::NakedPair: return FindNakedSubset(grid, 2);
+    case Technique::XWing: return FindFish(grid, 2);
+    case Technique::HiddenPair: return FindHiddenSubset(grid, 2);
+    case Technique::NakedTriple: return FindNakedSubset(grid, 3);
+    case Technique::Swordfish: return FindFish(grid, 3);
+    case Technique::HiddenTriple: return FindHiddenSubset(grid, 3);
+    case Technique::XYWing: return FindXYWing(grid);
+    case Technique::XYZWing: return FindXYZWing(grid);
+    case Technique::NakedQuad: return FindNakedSubset(grid, 4);
+    case Technique::Jellyfish: return FindFish(grid, 4);
+    case Technique::HiddenQuad: return FindHiddenSubset(grid, 4);
+    case Technique::XChain: return FindXChain(grid);
+    case Technique::XYChain: return FindXYChain(grid);
+    }
+    return std::nullopt;
+}
+
 std::optional<Step> FindEasiestStep(const CandidateGrid& grid)
 {
     for (const Finder find : Techniques)

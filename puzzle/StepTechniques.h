@@ -25,8 +25,14 @@ std::optional<Step> FindFish(const CandidateGrid& grid, int size);
 std::optional<Step> FindXYWing(const CandidateGrid& grid);
 std::optional<Step> FindXYZWing(const CandidateGrid& grid);
 
-// The shortest X-chain or XY-chain that removes a candidate (the easier of the two).
+// The shortest X-chain or XY-chain that removes a candidate (the easier of the two), and
+// the shortest of one kind.
 std::optional<Step> FindChain(const CandidateGrid& grid);
+std::optional<Step> FindXChain(const CandidateGrid& grid);
+std::optional<Step> FindXYChain(const CandidateGrid& grid);
+
+// The first step of one technique, whether or not an easier one exists.
+std::optional<Step> FindTechnique(const CandidateGrid& grid, Technique technique);
 
 // The chain difficulty for a chain of `nodes` candidates, which grows with its length.
 int ChainDifficulty(Technique technique, int nodes);
