@@ -5,6 +5,7 @@
 #include "BoardGrid.h"
 #include "CBoardWnd.h"
 #include "FileMessages.h"
+#include "HelpTexts.h"
 #include "PictureBitmap.h"
 #include "SavExtension.h"
 #include "SavedGameBoard.h"
@@ -167,6 +168,8 @@ void CMainDlg::ApplySolveOutcome(const SolveOutcome& outcome)
     }
     WriteCellValues(*m_pBoard, *outcome.answer);
     m_pBoard->Redraw();
+    if (m_solvePurpose == SolvePurpose::SolveEnteredGame)
+        m_ui.ShowMessage(Message(SolvedPuzzleText(m_solvedGrid)));
 }
 
 void CMainDlg::OnPrintToPaper()
@@ -182,12 +185,6 @@ void CMainDlg::OnPrintToPaper()
                                         "'print.bmp' in installation folder of Tessaly. Just print out this image."));
         FocusLevelList();
     }
-}
-
-void CMainDlg::OnGiveHelp()
-{
-    GiveHint();
-    FocusLevelList();
 }
 
 void CMainDlg::OnInputGame()

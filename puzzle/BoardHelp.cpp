@@ -6,6 +6,7 @@
 #include "StepExplanation.h"
 
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -47,27 +48,39 @@ HelpAdvice BlameTypedDigit(const Grid81& board, const std::array<bool, 81>& type
     if (!HasCompletion(givens))
         return {HelpKind::NoCompletion, -1, -1, {}};
     const auto wrong = [](int cell) { return HelpAdvice{HelpKind::WrongDigit, cell, -1, {}}; };
-    for (int cell = 0; cell < 81; ++cell) {
-        if (!typed[cell] || board[cell] == 0)
-            continue;
+    // A digit is to blame when the board has a completion without it; of those, one that
+    // has none even with the givens alone is surely wrong, so it goes first.
+    const auto fixedByRemoving = [&board](int cell) {
         Grid81 without = board;
         without[cell] = 0;
-        if (HasCompletion(without))
-            return wrong(cell);
-    }
-    for (int cell = 0; cell < 81; ++cell) {
-        if (!typed[cell] || board[cell] == 0)
-            continue;
+        return HasCompletion(without);
+    };
+    const auto wrongAlone = [&board, &givens](int cell) {
         Grid81 alone = givens;
         alone[cell] = board[cell];
-        if (!HasCompletion(alone))
+        return !HasCompletion(alone);
+    };
+    std::vector<int> typedCells;
+    for (int cell = 0; cell < 81; ++cell)
+        if (typed[cell] && board[cell] != 0)
+            typedCells.push_back(cell);
+    int firstFixing = -1;
+    for (const int cell : typedCells) {
+        if (!fixedByRemoving(cell))
+            continue;
+        if (wrongAlone(cell))
             return wrong(cell);
+        if (firstFixing < 0)
+            firstFixing = cell;
     }
+    if (firstFixing >= 0)
+        return wrong(firstFixing);
+    for (const int cell : typedCells)
+        if (wrongAlone(cell))
+            return wrong(cell);
     // Several typed digits are wrong only together: blame the one that completes the clash.
     Grid81 prefix = givens;
-    for (int cell = 0; cell < 81; ++cell) {
-        if (!typed[cell] || board[cell] == 0)
-            continue;
+    for (const int cell : typedCells) {
         prefix[cell] = board[cell];
         if (!HasCompletion(prefix))
             return wrong(cell);

@@ -27,9 +27,10 @@ struct HelpAdvice {
 // true for a digit the player typed, which the help may blame. In this order:
 // - a digit that repeats in a row, column or box: the first such cell in index order,
 //   typed cells before givens, and the first of its row, column and box where it repeats;
-// - no completion: the first typed digit in index order whose removal leaves a board
-//   with a completion; else the first that has none with the givens alone; else the
-//   first that, with the typed digits before it, leaves none; NoCompletion when the
+// - no completion: a typed digit whose removal leaves a board with a completion, the
+//   first in index order that has none even with the givens alone, else the first; if
+//   no single removal helps, the first that has none with the givens alone, else the
+//   first that leaves none with the typed digits before it; NoCompletion when the
 //   givens alone have none;
 // - the steps to the next digit, whose cell is the one to show;
 // - BoardComplete, or NeedsTrialAndError with the cell that has the fewest candidates.
