@@ -15,7 +15,6 @@ struct Tables {
     std::array<std::uint8_t, 512> boxesOfRow{};       // 9 cells of a row -> its 3 boxes
     std::array<std::uint16_t, 512> permutations{};    // shape -> union of the permutations in it
     std::array<std::uint32_t, 512> shapeCells{};      // shape -> the band's cells it allows
-    std::array<std::uint32_t, 27> peersInBand{};      // cell -> its row, box and column in the band
     std::array<std::uint32_t, 9> column{};            // column -> its 3 cells in a band
 };
 
@@ -43,14 +42,6 @@ constexpr Tables MakeTables()
     }
     for (int column = 0; column < 9; ++column)
         tables.column[column] = (1u << column) | (1u << (column + 9)) | (1u << (column + 18));
-    for (int cell = 0; cell < 27; ++cell) {
-        const int row = cell / 9;
-        const int box = cell % 9 / 3;
-        std::uint32_t peers = kRowCells << (9 * row) | tables.column[cell % 9];
-        for (int r = 0; r < 3; ++r)
-            peers |= 7u << (9 * r + 3 * box);
-        tables.peersInBand[cell] = peers & ~(1u << cell);
-    }
     return tables;
 }
 
@@ -58,63 +49,89 @@ constexpr Tables kTables = MakeTables();
 
 // The 27 bitboards whose change has not been propagated yet, bit 3 * digit + band.
 using Pending = std::uint32_t;
+// The bitboards of band 0 for every digit; shifted by the band, those of that band.
+constexpr Pending kEveryDigit = 0111111111;
 
-// Settles digit + 1 (0 <= digit < 9) in the cell `bit` of `band`; the cell must be open and
-// hold that candidate. Contradictions it causes show in the next checks of Propagate.
-void Settle(BandBoard& board, Pending& pending, int digit, int band, int bit)
-{
-    const std::uint32_t cell = 1u << bit;
-    board.open[band] &= ~cell;
-    for (int other = band; other < 27; other += 3) {
-        std::uint32_t& mask = board.candidates[other];
-        if ((mask & cell) != 0) {
-            mask &= ~cell;
-            pending |= 1u << other;
-        }
-    }
-    const int own = 3 * digit + band;
-    board.candidates[own] = (board.candidates[own] | cell) & ~kTables.peersInBand[bit];
-    pending |= 1u << own;
-    const std::uint32_t column = kTables.column[bit % 9];
-    for (int other = 3 * digit; other < 3 * digit + 3; ++other) {
-        std::uint32_t& mask = board.candidates[other];
-        if (other != own && (mask & column) != 0) {
-            mask &= ~column;
-            pending |= 1u << other;
-        }
-    }
-}
+// A band's three rows of 9 bits folded onto one row, and one row copied to all three.
+constexpr std::uint32_t FoldColumns(std::uint32_t cells) { return (cells | cells >> 9 | cells >> 18) & kRowCells; }
+constexpr std::uint32_t SpreadColumns(std::uint32_t columns) { return columns | columns << 9 | columns << 18; }
 
-// Locked candidates of one digit in one band, then the rows left with one cell.
-bool UpdateBand(BandBoard& board, Pending& pending, int index)
+// Settles digit + 1 (0 <= digit < 9) in `cells` of `band`, open cells that hold that
+// candidate: they lose every other digit, and the digit leaves their rows, their columns (in
+// every band) and, through the next UpdateBand, their boxes. Adds the changed bitboards,
+// the digit's own in this band always, to `pending`; false when two of the cells share a
+// row or a column.
+[[nodiscard]] bool Settle(BandBoard& board, Pending& pendingOut, int digit, int band,
+                          std::uint32_t cells)
 {
-    const int band = index % 3;
-    std::uint32_t& mask = board.candidates[index];
-    const unsigned shape = kTables.boxesOfRow[mask & kRowCells] |
-                           kTables.boxesOfRow[(mask >> 9) & kRowCells] << 3 |
-                           kTables.boxesOfRow[mask >> 18] << 6;
-    const unsigned allowed = kTables.permutations[shape];
-    if (allowed == 0)
+    const std::uint32_t row0 = cells & kRowCells;
+    const std::uint32_t row1 = cells >> 9 & kRowCells;
+    const std::uint32_t row2 = cells >> 18;
+    if ((row0 & (row0 - 1)) != 0 || (row1 & (row1 - 1)) != 0 || (row2 & (row2 - 1)) != 0 ||
+        ((row0 & row1) | (row0 & row2) | (row1 & row2)) != 0)
         return false;
-    mask &= kTables.shapeCells[allowed];
-    for (int row = 0; row < 3; ++row) {
-        // Settling a cell of an earlier row may have emptied this one.
-        const std::uint32_t cells = (mask >> (9 * row)) & kRowCells;
-        if (cells == 0)
-            return false;
-        if ((cells & (cells - 1)) != 0)
-            continue;
-        const int bit = 9 * row + std::countr_zero(cells);
-        if ((board.open[band] >> bit & 1u) != 0)
-            Settle(board, pending, index / 3, band, bit);
+    // A local copy: the bitboards are stored through pointers the compiler cannot tell apart.
+    Pending pending = pendingOut;
+    board.open[band] &= ~cells;
+    for (int other = band; other < 27; other += 3) {
+        const std::uint32_t mask = board.candidates[other];
+        board.candidates[other] = mask & ~cells;
+        pending |= static_cast<Pending>((mask & cells) != 0) << other;
     }
+    const std::uint32_t rows = (row0 != 0 ? kRowCells : 0) | (row1 != 0 ? kRowCells << 9 : 0) |
+                               (row2 != 0 ? kRowCells << 18 : 0);
+    const std::uint32_t columns = SpreadColumns(row0 | row1 | row2);
+    const int own = 3 * digit + band;
+    board.candidates[own] = (board.candidates[own] & ~(rows | columns)) | cells;
+    pending |= 1u << own;
+    for (int other = 3 * digit; other < 3 * digit + 3; ++other) {
+        const std::uint32_t mask = board.candidates[other];
+        if (other != own && (mask & columns) != 0) {
+            board.candidates[other] = mask & ~columns;
+            pending |= 1u << other;
+        }
+    }
+    pendingOut = pending;
     return true;
 }
 
+// Locked candidates of one digit between the rows and boxes of one band; the rows left with
+// one open cell settle, and the round starts again.
+bool UpdateBand(BandBoard& board, Pending& pending, int index)
+{
+    const int band = index % 3;
+    for (;;) {
+        std::uint32_t mask = board.candidates[index];
+        const unsigned shape = kTables.boxesOfRow[mask & kRowCells] |
+                               kTables.boxesOfRow[(mask >> 9) & kRowCells] << 3 |
+                               kTables.boxesOfRow[mask >> 18] << 6;
+        const unsigned allowed = kTables.permutations[shape];
+        if (allowed == 0)
+            return false;
+        mask &= kTables.shapeCells[allowed];
+        board.candidates[index] = mask;
+        // Every row keeps a cell: the permutations give each row a box.
+        const std::uint32_t row0 = mask & kRowCells;
+        const std::uint32_t row1 = mask & kRowCells << 9;
+        const std::uint32_t row2 = mask & kRowCells << 18;
+        const std::uint32_t singles = ((row0 & (row0 - 1)) == 0 ? row0 : 0) |
+                                      ((row1 & (row1 - 1)) == 0 ? row1 : 0) |
+                                      ((row2 & (row2 - 1)) == 0 ? row2 : 0);
+        const std::uint32_t newSingles = singles & board.open[band];
+        if (newSingles == 0)
+            return true;
+        if (!Settle(board, pending, index / 3, band, newSingles))
+            return false;
+        pending &= ~(1u << index);
+    }
+}
+
 // Cells left with one digit; false when a cell is left with none.
-bool SettleNakedSingles(BandBoard& board, Pending& pending, bool& settled)
+bool SettleNakedSingles(BandBoard& board, Pending& pending, Pending touched, bool& settled)
 {
     for (int band = 0; band < 3; ++band) {
+        if ((touched & (kEveryDigit << band)) == 0)
+            continue;
         std::uint32_t once = 0;
         std::uint32_t twice = 0;
         for (int index = band; index < 27; index += 3) {
@@ -123,26 +140,26 @@ bool SettleNakedSingles(BandBoard& board, Pending& pending, bool& settled)
         }
         if (once != kBandCells)
             return false;
-        for (std::uint32_t singles = once & ~twice & board.open[band]; singles != 0;
-             singles &= singles - 1) {
-            const int bit = std::countr_zero(singles);
-            int index = band;
-            while (index < 27 && (board.candidates[index] >> bit & 1u) == 0)
-                index += 3;
-            // An earlier single of this band took this cell's last digit.
-            if (index >= 27)
+        const std::uint32_t singles = once & ~twice & board.open[band];
+        if (singles == 0)
+            continue;
+        for (int index = band; index < 27; index += 3) {
+            // An earlier digit of this loop may have taken the last digit of one of the cells.
+            const std::uint32_t cells = board.candidates[index] & singles & board.open[band];
+            if (cells != 0 && !Settle(board, pending, index / 3, band, cells))
                 return false;
-            Settle(board, pending, index / 3, band, bit);
-            settled = true;
         }
+        settled = true;
     }
     return true;
 }
 
 // Columns in which a digit has one cell left; false when a column has none for some digit.
-bool SettleColumnSingles(BandBoard& board, Pending& pending, bool& settled)
+bool SettleColumnSingles(BandBoard& board, Pending& pending, Pending touched, bool& settled)
 {
     for (int digit = 0; digit < 9; ++digit) {
+        if ((touched & (7u << (3 * digit))) == 0)
+            continue;
         std::uint32_t any[3];
         std::uint32_t one[3];
         for (int band = 0; band < 3; ++band) {
@@ -165,9 +182,10 @@ bool SettleColumnSingles(BandBoard& board, Pending& pending, bool& settled)
             // Settling an earlier column may have taken this cell.
             if (cells == 0)
                 return false;
-            const int bit = std::countr_zero(cells);
-            if ((board.open[band] >> bit & 1u) != 0) {
-                Settle(board, pending, digit, band, bit);
+            const std::uint32_t cell = cells & (0u - cells);
+            if ((board.open[band] & cell) != 0) {
+                if (!Settle(board, pending, digit, band, cell))
+                    return false;
                 settled = true;
             }
         }
@@ -175,22 +193,31 @@ bool SettleColumnSingles(BandBoard& board, Pending& pending, bool& settled)
     return true;
 }
 
+// Locked candidates on every changed bitboard until none changes; then, on the bands and
+// digits changed since they last looked, naked singles and (when those settle nothing)
+// column singles, until nothing settles.
 bool Propagate(BandBoard& board, Pending pending)
 {
+    Pending nakedTouched = 0;
+    Pending columnTouched = 0;
     for (;;) {
         while (pending != 0) {
+            nakedTouched |= pending;
+            columnTouched |= pending;
             const int index = std::countr_zero(pending);
             pending &= pending - 1;
             if (!UpdateBand(board, pending, index))
                 return false;
         }
         bool settled = false;
-        if (!SettleNakedSingles(board, pending, settled))
+        if (!SettleNakedSingles(board, pending, nakedTouched, settled))
             return false;
+        nakedTouched = 0;
         if (settled)
             continue;
-        if (!SettleColumnSingles(board, pending, settled))
+        if (!SettleColumnSingles(board, pending, columnTouched, settled))
             return false;
+        columnTouched = 0;
         if (!settled)
             return true;
     }
@@ -322,12 +349,11 @@ bool BandBoard::Load(const Grid81& grid)
         const int digit = grid[cell] - 1;
         if (digit < 0)
             continue;
-        const int band = cell / 27;
-        const int bit = cell % 27;
         // A repeated digit: an earlier one took this candidate.
-        if ((candidates[3 * digit + band] >> bit & 1u) == 0)
+        const int band = cell / 27;
+        const std::uint32_t bit = 1u << (cell % 27);
+        if ((candidates[3 * digit + band] & bit) == 0 || !Settle(*this, pending, digit, band, bit))
             return false;
-        Settle(*this, pending, digit, band, bit);
     }
     return Propagate(*this, pending);
 }
@@ -339,7 +365,8 @@ bool BandBoard::Assign(int cell, int digit)
     if ((candidates[3 * (digit - 1) + band] >> bit & 1u) == 0)
         return false;
     Pending pending = 0;
-    Settle(*this, pending, digit - 1, band, bit);
+    if (!Settle(*this, pending, digit - 1, band, 1u << bit))
+        return false;
     return Propagate(*this, pending);
 }
 
