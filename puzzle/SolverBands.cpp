@@ -15,7 +15,12 @@ struct Tables {
     std::array<std::uint8_t, 512> boxesOfRow{};       // 9 cells of a row -> its 3 boxes
     std::array<std::uint16_t, 512> permutations{};    // shape -> union of the permutations in it
     std::array<std::uint32_t, 512> shapeCells{};      // shape -> the band's cells it allows
-    std::array<std::uint32_t, 9> column{};            // column -> its 3 cells in a band
+    // Columns of a band (9 bits) whose digit has no cell in the other bands -> the columns
+    // the band keeps: in a box with such a column only that column, else all three; 0 when
+    // two of them share a box.
+    std::array<std::uint16_t, 512> columnsKeptByClaims{};
+    // Columns of a band (9 bits) with the digit -> those that are the only one of their box.
+    std::array<std::uint16_t, 512> pointingColumns{};
 };
 
 constexpr Tables MakeTables()
@@ -40,8 +45,20 @@ constexpr Tables MakeTables()
                 tables.shapeCells[shape] |= 7u << (9 * (bit / 3) + 3 * (bit % 3));
         }
     }
-    for (int column = 0; column < 9; ++column)
-        tables.column[column] = (1u << column) | (1u << (column + 9)) | (1u << (column + 18));
+    for (unsigned columns = 0; columns < 512; ++columns) {
+        unsigned keep = 0;
+        unsigned pointing = 0;
+        bool conflict = false;
+        for (int box = 0; box < 3; ++box) {
+            const unsigned inBox = columns & (7u << (3 * box));
+            const bool one = inBox != 0 && (inBox & (inBox - 1)) == 0;
+            keep |= inBox == 0 ? 7u << (3 * box) : inBox;
+            pointing |= one ? inBox : 0;
+            conflict = conflict || (inBox != 0 && !one);
+        }
+        tables.columnsKeptByClaims[columns] = static_cast<std::uint16_t>(conflict ? 0 : keep);
+        tables.pointingColumns[columns] = static_cast<std::uint16_t>(pointing);
+    }
     return tables;
 }
 
@@ -154,42 +171,49 @@ bool SettleNakedSingles(BandBoard& board, Pending& pending, Pending touched, boo
     return true;
 }
 
-// Columns in which a digit has one cell left; false when a column has none for some digit.
-bool SettleColumnSingles(BandBoard& board, Pending& pending, Pending touched, bool& settled)
+// Locked candidates between the columns and the boxes of one digit: a column whose cells lie
+// in one band keeps the digit out of the other columns of its box there; a box whose cells
+// lie in one column keeps it out of that column in the other bands. False when a column has
+// no cell left, or two columns of one box both need the box.
+bool LockColumns(BandBoard& board, Pending& pendingOut, Pending touched, bool& changed)
 {
+    Pending pending = pendingOut;
     for (int digit = 0; digit < 9; ++digit) {
-        if ((touched & (7u << (3 * digit))) == 0)
+        const int first = 3 * digit;
+        if ((touched & (7u << first)) == 0)
             continue;
-        std::uint32_t any[3];
-        std::uint32_t one[3];
-        for (int band = 0; band < 3; ++band) {
-            const std::uint32_t mask = board.candidates[3 * digit + band];
-            const std::uint32_t a = mask & kRowCells;
-            const std::uint32_t b = (mask >> 9) & kRowCells;
-            const std::uint32_t c = mask >> 18;
-            any[band] = a | b | c;
-            one[band] = (a ^ b ^ c) & ~(a & b & c);
-        }
-        if ((any[0] | any[1] | any[2]) != kRowCells)
+        std::uint32_t columns[3];
+        for (int band = 0; band < 3; ++band)
+            columns[band] = FoldColumns(board.candidates[first + band]);
+        if ((columns[0] | columns[1] | columns[2]) != kRowCells)
             return false;
-        const std::uint32_t singles = (one[0] & ~(any[1] | any[2])) |
-                                      (one[1] & ~(any[0] | any[2])) |
-                                      (one[2] & ~(any[0] | any[1]));
-        for (std::uint32_t left = singles; left != 0; left &= left - 1) {
-            const int column = std::countr_zero(left);
-            const int band = (any[0] >> column & 1u) != 0 ? 0 : (any[1] >> column & 1u) != 0 ? 1 : 2;
-            const std::uint32_t cells = board.candidates[3 * digit + band] & kTables.column[column];
-            // Settling an earlier column may have taken this cell.
-            if (cells == 0)
+        std::uint32_t pointing[3];
+        for (int band = 0; band < 3; ++band) {
+            const std::uint32_t alone =
+                columns[band] & ~(columns[(band + 1) % 3] | columns[(band + 2) % 3]);
+            const std::uint32_t keep = kTables.columnsKeptByClaims[alone];
+            if (keep == 0)
                 return false;
-            const std::uint32_t cell = cells & (0u - cells);
-            if ((board.open[band] & cell) != 0) {
-                if (!Settle(board, pending, digit, band, cell))
-                    return false;
-                settled = true;
+            pointing[band] = kTables.pointingColumns[columns[band] & keep];
+            const std::uint32_t mask = board.candidates[first + band];
+            const std::uint32_t kept = mask & SpreadColumns(keep);
+            if (kept != mask) {
+                board.candidates[first + band] = kept;
+                pending |= 1u << (first + band);
+            }
+        }
+        for (int band = 0; band < 3; ++band) {
+            const std::uint32_t mask = board.candidates[first + band];
+            const std::uint32_t kept =
+                mask & ~SpreadColumns(pointing[(band + 1) % 3] | pointing[(band + 2) % 3]);
+            if (kept != mask) {
+                board.candidates[first + band] = kept;
+                pending |= 1u << (first + band);
             }
         }
     }
+    changed = pending != pendingOut;
+    pendingOut = pending;
     return true;
 }
 
@@ -215,7 +239,7 @@ bool Propagate(BandBoard& board, Pending pending)
         nakedTouched = 0;
         if (settled)
             continue;
-        if (!SettleColumnSingles(board, pending, columnTouched, settled))
+        if (!LockColumns(board, pending, columnTouched, settled))
             return false;
         columnTouched = 0;
         if (!settled)
