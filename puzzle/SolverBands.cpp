@@ -2,6 +2,7 @@
 #include "SolverBands.h"
 
 #include <bit>
+#include <utility>
 
 namespace {
 
@@ -77,10 +78,12 @@ constexpr std::uint32_t SpreadColumns(std::uint32_t columns) { return columns | 
 // candidate: they lose every other digit, and the digit leaves their rows, their columns (in
 // every band) and, through the next UpdateBand, their boxes. Adds the changed bitboards,
 // the digit's own in this band always, to `pending`; false when two of the cells share a
-// row or a column.
-[[nodiscard]] bool Settle(BandBoard& board, Pending& pendingOut, int digit, int band,
-                          std::uint32_t cells)
+// row or a column. Instantiated per digit and band, so that every index is a constant and
+// the loops unroll: settling is the innermost step of the search.
+template <int kDigit, int kBand>
+[[nodiscard]] bool Settle(BandBoard& board, Pending& pendingOut, std::uint32_t cells)
 {
+    constexpr int kOwn = 3 * kDigit + kBand;
     const std::uint32_t row0 = cells & kRowCells;
     const std::uint32_t row1 = cells >> 9 & kRowCells;
     const std::uint32_t row2 = cells >> 18;
@@ -89,8 +92,9 @@ constexpr std::uint32_t SpreadColumns(std::uint32_t columns) { return columns | 
         return false;
     // A local copy: the bitboards are stored through pointers the compiler cannot tell apart.
     Pending pending = pendingOut;
-    board.open[band] &= ~cells;
-    for (int other = band; other < 27; other += 3) {
+    board.open[kBand] &= ~cells;
+    const std::uint32_t own = board.candidates[kOwn];
+    for (int other = kBand; other < 27; other += 3) {
         const std::uint32_t mask = board.candidates[other];
         board.candidates[other] = mask & ~cells;
         pending |= static_cast<Pending>((mask & cells) != 0) << other;
@@ -98,27 +102,43 @@ constexpr std::uint32_t SpreadColumns(std::uint32_t columns) { return columns | 
     const std::uint32_t rows = (row0 != 0 ? kRowCells : 0) | (row1 != 0 ? kRowCells << 9 : 0) |
                                (row2 != 0 ? kRowCells << 18 : 0);
     const std::uint32_t columns = SpreadColumns(row0 | row1 | row2);
-    const int own = 3 * digit + band;
-    board.candidates[own] = (board.candidates[own] & ~(rows | columns)) | cells;
-    pending |= 1u << own;
-    for (int other = 3 * digit; other < 3 * digit + 3; ++other) {
+    board.candidates[kOwn] = (own & ~(rows | columns)) | cells;
+    pending |= 1u << kOwn;
+    for (int other = 3 * kDigit; other < 3 * kDigit + 3; ++other) {
+        if (other == kOwn)
+            continue;
         const std::uint32_t mask = board.candidates[other];
-        if (other != own && (mask & columns) != 0) {
-            board.candidates[other] = mask & ~columns;
-            pending |= 1u << other;
-        }
+        board.candidates[other] = mask & ~columns;
+        pending |= static_cast<Pending>((mask & columns) != 0) << other;
     }
     pendingOut = pending;
     return true;
 }
 
+using SettleFunction = bool (*)(BandBoard&, Pending&, std::uint32_t);
+
+template <std::size_t... kIndex>
+constexpr std::array<SettleFunction, 27> MakeSettleTable(std::index_sequence<kIndex...>)
+{
+    return {&Settle<kIndex / 3, kIndex % 3>...};
+}
+
+constexpr std::array<SettleFunction, 27> kSettle = MakeSettleTable(std::make_index_sequence<27>());
+
+// Settle for a digit and band known only at run time.
+[[nodiscard]] bool Settle(BandBoard& board, Pending& pending, int digit, int band, std::uint32_t cells)
+{
+    return kSettle[3 * digit + band](board, pending, cells);
+}
+
 // Locked candidates of one digit between the rows and boxes of one band; the rows left with
 // one open cell settle, and the round starts again.
-bool UpdateBand(BandBoard& board, Pending& pending, int index)
+template <int kIndex>
+bool UpdateBand(BandBoard& board, Pending& pending)
 {
-    const int band = index % 3;
+    constexpr int kBand = kIndex % 3;
     for (;;) {
-        std::uint32_t mask = board.candidates[index];
+        std::uint32_t mask = board.candidates[kIndex];
         const unsigned shape = kTables.boxesOfRow[mask & kRowCells] |
                                kTables.boxesOfRow[(mask >> 9) & kRowCells] << 3 |
                                kTables.boxesOfRow[mask >> 18] << 6;
@@ -126,7 +146,7 @@ bool UpdateBand(BandBoard& board, Pending& pending, int index)
         if (allowed == 0)
             return false;
         mask &= kTables.shapeCells[allowed];
-        board.candidates[index] = mask;
+        board.candidates[kIndex] = mask;
         // Every row keeps a cell: the permutations give each row a box.
         const std::uint32_t row0 = mask & kRowCells;
         const std::uint32_t row1 = mask & kRowCells << 9;
@@ -134,14 +154,24 @@ bool UpdateBand(BandBoard& board, Pending& pending, int index)
         const std::uint32_t singles = ((row0 & (row0 - 1)) == 0 ? row0 : 0) |
                                       ((row1 & (row1 - 1)) == 0 ? row1 : 0) |
                                       ((row2 & (row2 - 1)) == 0 ? row2 : 0);
-        const std::uint32_t newSingles = singles & board.open[band];
+        const std::uint32_t newSingles = singles & board.open[kBand];
         if (newSingles == 0)
             return true;
-        if (!Settle(board, pending, index / 3, band, newSingles))
+        if (!Settle<kIndex / 3, kBand>(board, pending, newSingles))
             return false;
-        pending &= ~(1u << index);
+        pending &= ~(1u << kIndex);
     }
 }
+
+using UpdateFunction = bool (*)(BandBoard&, Pending&);
+
+template <std::size_t... kIndex>
+constexpr std::array<UpdateFunction, 27> MakeUpdateTable(std::index_sequence<kIndex...>)
+{
+    return {&UpdateBand<kIndex>...};
+}
+
+constexpr std::array<UpdateFunction, 27> kUpdateBand = MakeUpdateTable(std::make_index_sequence<27>());
 
 // Cells left with one digit; false when a cell is left with none.
 bool SettleNakedSingles(BandBoard& board, Pending& pending, Pending touched, bool& settled)
@@ -230,7 +260,7 @@ bool Propagate(BandBoard& board, Pending pending)
             columnTouched |= pending;
             const int index = std::countr_zero(pending);
             pending &= pending - 1;
-            if (!UpdateBand(board, pending, index))
+            if (!kUpdateBand[index](board, pending))
                 return false;
         }
         bool settled = false;
