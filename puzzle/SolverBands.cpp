@@ -174,7 +174,7 @@ constexpr std::array<UpdateFunction, 27> MakeUpdateTable(std::index_sequence<kIn
 constexpr std::array<UpdateFunction, 27> kUpdateBand = MakeUpdateTable(std::make_index_sequence<27>());
 
 // Cells left with one digit; false when a cell is left with none.
-bool SettleNakedSingles(BandBoard& board, Pending& pending, Pending touched, bool& settled)
+bool SettleNakedSingles(BandBoard& board, Pending& pending, Pending touched)
 {
     for (int band = 0; band < 3; ++band) {
         if ((touched & (kEveryDigit << band)) == 0)
@@ -196,7 +196,6 @@ bool SettleNakedSingles(BandBoard& board, Pending& pending, Pending touched, boo
             if (cells != 0 && !Settle(board, pending, index / 3, band, cells))
                 return false;
         }
-        settled = true;
     }
     return true;
 }
@@ -205,7 +204,7 @@ bool SettleNakedSingles(BandBoard& board, Pending& pending, Pending touched, boo
 // in one band keeps the digit out of the other columns of its box there; a box whose cells
 // lie in one column keeps it out of that column in the other bands. False when a column has
 // no cell left, or two columns of one box both need the box.
-bool LockColumns(BandBoard& board, Pending& pendingOut, Pending touched, bool& changed)
+bool LockColumns(BandBoard& board, Pending& pendingOut, Pending touched)
 {
     Pending pending = pendingOut;
     for (int digit = 0; digit < 9; ++digit) {
@@ -242,7 +241,6 @@ bool LockColumns(BandBoard& board, Pending& pendingOut, Pending touched, bool& c
             }
         }
     }
-    changed = pending != pendingOut;
     pendingOut = pending;
     return true;
 }
@@ -263,16 +261,15 @@ bool Propagate(BandBoard& board, Pending pending)
             if (!kUpdateBand[index](board, pending))
                 return false;
         }
-        bool settled = false;
-        if (!SettleNakedSingles(board, pending, nakedTouched, settled))
+        if (!SettleNakedSingles(board, pending, nakedTouched))
             return false;
         nakedTouched = 0;
-        if (settled)
+        if (pending != 0)
             continue;
-        if (!LockColumns(board, pending, columnTouched, settled))
+        if (!LockColumns(board, pending, columnTouched))
             return false;
         columnTouched = 0;
-        if (!settled)
+        if (pending == 0)
             return true;
     }
 }
