@@ -29,7 +29,7 @@ void Descend(BandBoard fixed, Grid81 witness, Grid81& result, SolveStats& stats,
             BandBoard trial = fixed;
             if (!trial.Assign(cell, std::countr_zero(left) + 1))
                 continue;
-            ++stats.completionChecks;
+            ++stats.searches;
             if (CountCompletions(trial, 1, &witness, counters) == 1) {
                 fixed = trial;
                 chosen = true;
@@ -60,9 +60,10 @@ bool SolveGrid(const Grid81& grid, Grid81& result, SolveStats& stats)
         return false;
     SearchCounters counters;
     Grid81 witness{};
-    stats.completionChecks = 1;
+    stats.searches = 1;
     const int count = CountCompletions(board, 2, &witness, counters);
     if (count > 1) {
+        ++stats.searches;
         Grid81 smallest{};
         if (SmallestWithin(board, kPlainOrderBudget, smallest, counters) == 1)
             witness = smallest;

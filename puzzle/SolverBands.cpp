@@ -2,6 +2,7 @@
 #include "SolverBands.h"
 
 #include <bit>
+#include <utility>
 
 namespace {
 
@@ -15,8 +16,12 @@ struct Tables {
     std::array<std::uint8_t, 512> boxesOfRow{};       // 9 cells of a row -> its 3 boxes
     std::array<std::uint16_t, 512> permutations{};    // shape -> union of the permutations in it
     std::array<std::uint32_t, 512> shapeCells{};      // shape -> the band's cells it allows
-    std::array<std::uint32_t, 27> peersInBand{};      // cell -> its row, box and column in the band
-    std::array<std::uint32_t, 9> column{};            // column -> its 3 cells in a band
+    // Columns of a band (9 bits) whose digit has no cell in the other bands -> the columns
+    // the band keeps: in a box with such a column only that column, else all three; 0 when
+    // two of them share a box.
+    std::array<std::uint16_t, 512> columnsKeptByClaims{};
+    // Columns of a band (9 bits) with the digit -> those that are the only one of their box.
+    std::array<std::uint16_t, 512> pointingColumns{};
 };
 
 constexpr Tables MakeTables()
@@ -41,15 +46,19 @@ constexpr Tables MakeTables()
                 tables.shapeCells[shape] |= 7u << (9 * (bit / 3) + 3 * (bit % 3));
         }
     }
-    for (int column = 0; column < 9; ++column)
-        tables.column[column] = (1u << column) | (1u << (column + 9)) | (1u << (column + 18));
-    for (int cell = 0; cell < 27; ++cell) {
-        const int row = cell / 9;
-        const int box = cell % 9 / 3;
-        std::uint32_t peers = kRowCells << (9 * row) | tables.column[cell % 9];
-        for (int r = 0; r < 3; ++r)
-            peers |= 7u << (9 * r + 3 * box);
-        tables.peersInBand[cell] = peers & ~(1u << cell);
+    for (unsigned columns = 0; columns < 512; ++columns) {
+        unsigned keep = 0;
+        unsigned pointing = 0;
+        bool conflict = false;
+        for (int box = 0; box < 3; ++box) {
+            const unsigned inBox = columns & (7u << (3 * box));
+            const bool one = inBox != 0 && (inBox & (inBox - 1)) == 0;
+            keep |= inBox == 0 ? 7u << (3 * box) : inBox;
+            pointing |= one ? inBox : 0;
+            conflict = conflict || (inBox != 0 && !one);
+        }
+        tables.columnsKeptByClaims[columns] = static_cast<std::uint16_t>(conflict ? 0 : keep);
+        tables.pointingColumns[columns] = static_cast<std::uint16_t>(pointing);
     }
     return tables;
 }
@@ -58,63 +67,118 @@ constexpr Tables kTables = MakeTables();
 
 // The 27 bitboards whose change has not been propagated yet, bit 3 * digit + band.
 using Pending = std::uint32_t;
+// The bitboards of band 0 for every digit; shifted by the band, those of that band.
+constexpr Pending kEveryDigit = 0111111111;
 
-// Settles digit + 1 (0 <= digit < 9) in the cell `bit` of `band`; the cell must be open and
-// hold that candidate. Contradictions it causes show in the next checks of Propagate.
-void Settle(BandBoard& board, Pending& pending, int digit, int band, int bit)
-{
-    const std::uint32_t cell = 1u << bit;
-    board.open[band] &= ~cell;
-    for (int other = band; other < 27; other += 3) {
-        std::uint32_t& mask = board.candidates[other];
-        if ((mask & cell) != 0) {
-            mask &= ~cell;
-            pending |= 1u << other;
-        }
-    }
-    const int own = 3 * digit + band;
-    board.candidates[own] = (board.candidates[own] | cell) & ~kTables.peersInBand[bit];
-    pending |= 1u << own;
-    const std::uint32_t column = kTables.column[bit % 9];
-    for (int other = 3 * digit; other < 3 * digit + 3; ++other) {
-        std::uint32_t& mask = board.candidates[other];
-        if (other != own && (mask & column) != 0) {
-            mask &= ~column;
-            pending |= 1u << other;
-        }
-    }
-}
+// A band's three rows of 9 bits folded onto one row, and one row copied to all three.
+constexpr std::uint32_t FoldColumns(std::uint32_t cells) { return (cells | cells >> 9 | cells >> 18) & kRowCells; }
+constexpr std::uint32_t SpreadColumns(std::uint32_t columns) { return columns | columns << 9 | columns << 18; }
 
-// Locked candidates of one digit in one band, then the rows left with one cell.
-bool UpdateBand(BandBoard& board, Pending& pending, int index)
+// Settles digit + 1 (0 <= digit < 9) in `cells` of `band`, open cells that hold that
+// candidate: they lose every other digit, and the digit leaves their rows, their columns (in
+// every band) and, through the next UpdateBand, their boxes. Adds the changed bitboards,
+// the digit's own in this band always, to `pending`; false when two of the cells share a
+// row or a column. Instantiated per digit and band, so that every index is a constant and
+// the loops unroll: settling is the innermost step of the search.
+template <int kDigit, int kBand>
+[[nodiscard]] bool Settle(BandBoard& board, Pending& pendingOut, std::uint32_t cells)
 {
-    const int band = index % 3;
-    std::uint32_t& mask = board.candidates[index];
-    const unsigned shape = kTables.boxesOfRow[mask & kRowCells] |
-                           kTables.boxesOfRow[(mask >> 9) & kRowCells] << 3 |
-                           kTables.boxesOfRow[mask >> 18] << 6;
-    const unsigned allowed = kTables.permutations[shape];
-    if (allowed == 0)
+    constexpr int kOwn = 3 * kDigit + kBand;
+    const std::uint32_t row0 = cells & kRowCells;
+    const std::uint32_t row1 = cells >> 9 & kRowCells;
+    const std::uint32_t row2 = cells >> 18;
+    if ((row0 & (row0 - 1)) != 0 || (row1 & (row1 - 1)) != 0 || (row2 & (row2 - 1)) != 0 ||
+        ((row0 & row1) | (row0 & row2) | (row1 & row2)) != 0)
         return false;
-    mask &= kTables.shapeCells[allowed];
-    for (int row = 0; row < 3; ++row) {
-        // Settling a cell of an earlier row may have emptied this one.
-        const std::uint32_t cells = (mask >> (9 * row)) & kRowCells;
-        if (cells == 0)
-            return false;
-        if ((cells & (cells - 1)) != 0)
-            continue;
-        const int bit = 9 * row + std::countr_zero(cells);
-        if ((board.open[band] >> bit & 1u) != 0)
-            Settle(board, pending, index / 3, band, bit);
+    // A local copy: the bitboards are stored through pointers the compiler cannot tell apart.
+    Pending pending = pendingOut;
+    board.open[kBand] &= ~cells;
+    const std::uint32_t own = board.candidates[kOwn];
+    for (int other = kBand; other < 27; other += 3) {
+        const std::uint32_t mask = board.candidates[other];
+        board.candidates[other] = mask & ~cells;
+        pending |= static_cast<Pending>((mask & cells) != 0) << other;
     }
+    const std::uint32_t rows = (row0 != 0 ? kRowCells : 0) | (row1 != 0 ? kRowCells << 9 : 0) |
+                               (row2 != 0 ? kRowCells << 18 : 0);
+    const std::uint32_t columns = SpreadColumns(row0 | row1 | row2);
+    board.candidates[kOwn] = (own & ~(rows | columns)) | cells;
+    pending |= 1u << kOwn;
+    for (int other = 3 * kDigit; other < 3 * kDigit + 3; ++other) {
+        if (other == kOwn)
+            continue;
+        const std::uint32_t mask = board.candidates[other];
+        board.candidates[other] = mask & ~columns;
+        pending |= static_cast<Pending>((mask & columns) != 0) << other;
+    }
+    pendingOut = pending;
     return true;
 }
 
+using SettleFunction = bool (*)(BandBoard&, Pending&, std::uint32_t);
+
+template <std::size_t... kIndex>
+constexpr std::array<SettleFunction, 27> MakeSettleTable(std::index_sequence<kIndex...>)
+{
+    return {&Settle<kIndex / 3, kIndex % 3>...};
+}
+
+constexpr std::array<SettleFunction, 27> kSettle = MakeSettleTable(std::make_index_sequence<27>());
+
+// Settle for a digit and band known only at run time.
+[[nodiscard]] bool Settle(BandBoard& board, Pending& pending, int digit, int band, std::uint32_t cells)
+{
+    return kSettle[3 * digit + band](board, pending, cells);
+}
+
+// Locked candidates of one digit between the rows and boxes of one band; the rows left with
+// one open cell settle, and the round starts again.
+template <int kIndex>
+bool UpdateBand(BandBoard& board, Pending& pending)
+{
+    constexpr int kBand = kIndex % 3;
+    for (;;) {
+        std::uint32_t mask = board.candidates[kIndex];
+        const unsigned shape = kTables.boxesOfRow[mask & kRowCells] |
+                               kTables.boxesOfRow[(mask >> 9) & kRowCells] << 3 |
+                               kTables.boxesOfRow[mask >> 18] << 6;
+        const unsigned allowed = kTables.permutations[shape];
+        if (allowed == 0)
+            return false;
+        mask &= kTables.shapeCells[allowed];
+        board.candidates[kIndex] = mask;
+        // Every row keeps a cell: the permutations give each row a box.
+        const std::uint32_t row0 = mask & kRowCells;
+        const std::uint32_t row1 = mask & kRowCells << 9;
+        const std::uint32_t row2 = mask & kRowCells << 18;
+        const std::uint32_t singles = ((row0 & (row0 - 1)) == 0 ? row0 : 0) |
+                                      ((row1 & (row1 - 1)) == 0 ? row1 : 0) |
+                                      ((row2 & (row2 - 1)) == 0 ? row2 : 0);
+        const std::uint32_t newSingles = singles & board.open[kBand];
+        if (newSingles == 0)
+            return true;
+        if (!Settle<kIndex / 3, kBand>(board, pending, newSingles))
+            return false;
+        pending &= ~(1u << kIndex);
+    }
+}
+
+using UpdateFunction = bool (*)(BandBoard&, Pending&);
+
+template <std::size_t... kIndex>
+constexpr std::array<UpdateFunction, 27> MakeUpdateTable(std::index_sequence<kIndex...>)
+{
+    return {&UpdateBand<kIndex>...};
+}
+
+constexpr std::array<UpdateFunction, 27> kUpdateBand = MakeUpdateTable(std::make_index_sequence<27>());
+
 // Cells left with one digit; false when a cell is left with none.
-bool SettleNakedSingles(BandBoard& board, Pending& pending, bool& settled)
+bool SettleNakedSingles(BandBoard& board, Pending& pending, Pending touched)
 {
     for (int band = 0; band < 3; ++band) {
+        if ((touched & (kEveryDigit << band)) == 0)
+            continue;
         std::uint32_t once = 0;
         std::uint32_t twice = 0;
         for (int index = band; index < 27; index += 3) {
@@ -123,75 +187,89 @@ bool SettleNakedSingles(BandBoard& board, Pending& pending, bool& settled)
         }
         if (once != kBandCells)
             return false;
-        for (std::uint32_t singles = once & ~twice & board.open[band]; singles != 0;
-             singles &= singles - 1) {
-            const int bit = std::countr_zero(singles);
-            int index = band;
-            while (index < 27 && (board.candidates[index] >> bit & 1u) == 0)
-                index += 3;
-            // An earlier single of this band took this cell's last digit.
-            if (index >= 27)
+        const std::uint32_t singles = once & ~twice & board.open[band];
+        if (singles == 0)
+            continue;
+        for (int index = band; index < 27; index += 3) {
+            // An earlier digit of this loop may have taken the last digit of one of the cells.
+            const std::uint32_t cells = board.candidates[index] & singles & board.open[band];
+            if (cells != 0 && !Settle(board, pending, index / 3, band, cells))
                 return false;
-            Settle(board, pending, index / 3, band, bit);
-            settled = true;
         }
     }
     return true;
 }
 
-// Columns in which a digit has one cell left; false when a column has none for some digit.
-bool SettleColumnSingles(BandBoard& board, Pending& pending, bool& settled)
+// Locked candidates between the columns and the boxes of one digit: a column whose cells lie
+// in one band keeps the digit out of the other columns of its box there; a box whose cells
+// lie in one column keeps it out of that column in the other bands. False when a column has
+// no cell left, or two columns of one box both need the box.
+bool LockColumns(BandBoard& board, Pending& pendingOut, Pending touched)
 {
+    Pending pending = pendingOut;
     for (int digit = 0; digit < 9; ++digit) {
-        std::uint32_t any[3];
-        std::uint32_t one[3];
-        for (int band = 0; band < 3; ++band) {
-            const std::uint32_t mask = board.candidates[3 * digit + band];
-            const std::uint32_t a = mask & kRowCells;
-            const std::uint32_t b = (mask >> 9) & kRowCells;
-            const std::uint32_t c = mask >> 18;
-            any[band] = a | b | c;
-            one[band] = (a ^ b ^ c) & ~(a & b & c);
-        }
-        if ((any[0] | any[1] | any[2]) != kRowCells)
+        const int first = 3 * digit;
+        if ((touched & (7u << first)) == 0)
+            continue;
+        std::uint32_t columns[3];
+        for (int band = 0; band < 3; ++band)
+            columns[band] = FoldColumns(board.candidates[first + band]);
+        if ((columns[0] | columns[1] | columns[2]) != kRowCells)
             return false;
-        const std::uint32_t singles = (one[0] & ~(any[1] | any[2])) |
-                                      (one[1] & ~(any[0] | any[2])) |
-                                      (one[2] & ~(any[0] | any[1]));
-        for (std::uint32_t left = singles; left != 0; left &= left - 1) {
-            const int column = std::countr_zero(left);
-            const int band = (any[0] >> column & 1u) != 0 ? 0 : (any[1] >> column & 1u) != 0 ? 1 : 2;
-            const std::uint32_t cells = board.candidates[3 * digit + band] & kTables.column[column];
-            // Settling an earlier column may have taken this cell.
-            if (cells == 0)
+        std::uint32_t pointing[3];
+        for (int band = 0; band < 3; ++band) {
+            const std::uint32_t alone =
+                columns[band] & ~(columns[(band + 1) % 3] | columns[(band + 2) % 3]);
+            const std::uint32_t keep = kTables.columnsKeptByClaims[alone];
+            if (keep == 0)
                 return false;
-            const int bit = std::countr_zero(cells);
-            if ((board.open[band] >> bit & 1u) != 0) {
-                Settle(board, pending, digit, band, bit);
-                settled = true;
+            pointing[band] = kTables.pointingColumns[columns[band] & keep];
+            const std::uint32_t mask = board.candidates[first + band];
+            const std::uint32_t kept = mask & SpreadColumns(keep);
+            if (kept != mask) {
+                board.candidates[first + band] = kept;
+                pending |= 1u << (first + band);
+            }
+        }
+        for (int band = 0; band < 3; ++band) {
+            const std::uint32_t mask = board.candidates[first + band];
+            const std::uint32_t kept =
+                mask & ~SpreadColumns(pointing[(band + 1) % 3] | pointing[(band + 2) % 3]);
+            if (kept != mask) {
+                board.candidates[first + band] = kept;
+                pending |= 1u << (first + band);
             }
         }
     }
+    pendingOut = pending;
     return true;
 }
 
+// Locked candidates on every changed bitboard until none changes; then, on the bands and
+// digits changed since they last looked, naked singles and (when those settle nothing)
+// column singles, until nothing settles.
 bool Propagate(BandBoard& board, Pending pending)
 {
+    Pending nakedTouched = 0;
+    Pending columnTouched = 0;
     for (;;) {
         while (pending != 0) {
+            nakedTouched |= pending;
+            columnTouched |= pending;
             const int index = std::countr_zero(pending);
             pending &= pending - 1;
-            if (!UpdateBand(board, pending, index))
+            if (!kUpdateBand[index](board, pending))
                 return false;
         }
-        bool settled = false;
-        if (!SettleNakedSingles(board, pending, settled))
+        if (!SettleNakedSingles(board, pending, nakedTouched))
             return false;
-        if (settled)
+        nakedTouched = 0;
+        if (pending != 0)
             continue;
-        if (!SettleColumnSingles(board, pending, settled))
+        if (!LockColumns(board, pending, columnTouched))
             return false;
-        if (!settled)
+        columnTouched = 0;
+        if (pending == 0)
             return true;
     }
 }
@@ -322,12 +400,11 @@ bool BandBoard::Load(const Grid81& grid)
         const int digit = grid[cell] - 1;
         if (digit < 0)
             continue;
-        const int band = cell / 27;
-        const int bit = cell % 27;
         // A repeated digit: an earlier one took this candidate.
-        if ((candidates[3 * digit + band] >> bit & 1u) == 0)
+        const int band = cell / 27;
+        const std::uint32_t bit = 1u << (cell % 27);
+        if ((candidates[3 * digit + band] & bit) == 0 || !Settle(*this, pending, digit, band, bit))
             return false;
-        Settle(*this, pending, digit, band, bit);
     }
     return Propagate(*this, pending);
 }
@@ -339,7 +416,8 @@ bool BandBoard::Assign(int cell, int digit)
     if ((candidates[3 * (digit - 1) + band] >> bit & 1u) == 0)
         return false;
     Pending pending = 0;
-    Settle(*this, pending, digit - 1, band, bit);
+    if (!Settle(*this, pending, digit - 1, band, 1u << bit))
+        return false;
     return Propagate(*this, pending);
 }
 
