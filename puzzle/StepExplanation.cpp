@@ -19,8 +19,7 @@ bool InUnit(int unit, int cell)
     return std::find(cells.begin(), cells.end(), cell) != cells.end();
 }
 
-}  // namespace
-
+// True when `step` reads the candidate that `removed` took away, so needs it gone.
 bool DependsOn(const Step& step, const CellDigit& removed)
 {
     // Which candidates each technique reads: those of its cells, or those of its digits in
@@ -61,6 +60,8 @@ bool DependsOn(const Step& step, const CellDigit& removed)
     }
     return true;
 }
+
+}  // namespace
 
 std::vector<Step> StepsToNextDigit(const Grid81& grid)
 {

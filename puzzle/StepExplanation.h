@@ -14,6 +14,3 @@ std::vector<Step> StepsToNextDigit(const Grid81& grid);
 // Where to guess when the techniques are stuck: the empty cell with the fewest candidates
 // left after every step they find, the first in index order on a tie. -1 on a full grid.
 int CellToGuess(const Grid81& grid);
-
-// True when `step` reads the candidate that `removed` took away, so needs it gone.
-bool DependsOn(const Step& step, const CellDigit& removed);

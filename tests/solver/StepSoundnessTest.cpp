@@ -15,6 +15,14 @@ namespace {
 
 constexpr Technique LastTechnique = Technique::XYChain;
 
+// AddressSanitizer's build is unoptimised and checks every access: there a fifth of the
+// puzzles still meets every technique and keeps the suite's time down.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr int PuzzleCount = 400;
+#else
+constexpr int PuzzleCount = 2000;
+#endif
+
 // A placement must write the solution's digit into an empty cell, an elimination must
 // remove a candidate that is there and is not the solution's digit.
 void ExpectSound(const CandidateGrid& state, const Step& step, const Grid81& solution)
@@ -53,13 +61,13 @@ Grid81 MinimalPuzzle(const Grid81& solution, RandomGenerator& random)
 // Minimal puzzles are hard enough to need every technique somewhere. Wherever the easiest
 // step is more than a single, every technique is asked on its own as well: each step it
 // finds must be sound, and none may be easier than the step the solver chose.
-TEST(StepSoundness, NoStepContradictsTheSolutionOfTwoThousandPuzzles)
+TEST(StepSoundness, NoStepContradictsTheSolutionOfThousandsOfPuzzles)
 {
     StdRandomGenerator random;
     random.Seed(2026);
     std::map<Technique, int> checked;
     int solvedByLogic = 0;
-    for (int puzzleNumber = 0; puzzleNumber < 2000 && !HasFailure(); ++puzzleNumber) {
+    for (int puzzleNumber = 0; puzzleNumber < PuzzleCount && !HasFailure(); ++puzzleNumber) {
         const Grid81 solution = MakeRandomSolution(random);
         CandidateGrid state(MinimalPuzzle(solution, random));
         while (std::optional<Step> easiest = FindEasiestStep(state)) {
@@ -85,5 +93,5 @@ TEST(StepSoundness, NoStepContradictsTheSolutionOfTwoThousandPuzzles)
     for (int t = 0; t <= int(LastTechnique); ++t)
         EXPECT_GT(checked[Technique(t)], 0) << TechniqueName(Technique(t)) << " never came up";
     // Most random minimal puzzles need no guessing; a solver that gives up early is wrong too.
-    EXPECT_GT(solvedByLogic, 1500);
+    EXPECT_GT(solvedByLogic, PuzzleCount * 3 / 4);
 }
