@@ -3,20 +3,19 @@
 
 #include "SolverBands.h"
 
-int CountSolutions(const Grid81& grid, int limit, Grid81& first)
+namespace {
+
+int Count(const Grid81& grid, int limit, Grid81* first)
 {
     BandBoard board;
     if (limit < 1 || !board.Load(grid))
         return 0;
     SearchCounters counters;
-    return CountCompletions(board, limit, &first, counters);
+    return CountCompletions(board, limit, first, counters);
 }
 
-int CountSolutions(const Grid81& grid, int limit)
-{
-    BandBoard board;
-    if (limit < 1 || !board.Load(grid))
-        return 0;
-    SearchCounters counters;
-    return CountCompletions(board, limit, nullptr, counters);
-}
+}  // namespace
+
+int CountSolutions(const Grid81& grid, int limit, Grid81& first) { return Count(grid, limit, &first); }
+
+int CountSolutions(const Grid81& grid, int limit) { return Count(grid, limit, nullptr); }

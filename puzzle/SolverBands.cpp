@@ -245,9 +245,9 @@ bool LockColumns(BandBoard& board, Pending& pendingOut, Pending touched)
     return true;
 }
 
-// Locked candidates on every changed bitboard until none changes; then, on the bands and
-// digits changed since they last looked, naked singles and (when those settle nothing)
-// column singles, until nothing settles.
+// Locked candidates in the bands of every changed bitboard until none changes; then, on the
+// bands and digits changed since they last looked, naked singles and (when those settle
+// nothing) locked candidates between columns and boxes, until nothing is pending.
 bool Propagate(BandBoard& board, Pending pending)
 {
     Pending nakedTouched = 0;
