@@ -82,7 +82,7 @@ private slots:
     void OnNewGame();
     void OnGetAnswer();
     void OnPrintToPaper();
-    void OnGiveHelp();
+    void OnGiveHelp();  // in CMainDlgHelp.cpp
     void OnInputGame();
 
 private:

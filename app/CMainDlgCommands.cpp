@@ -5,6 +5,7 @@
 #include "BoardGrid.h"
 #include "CBoardWnd.h"
 #include "FileMessages.h"
+#include "HelpTexts.h"
 #include "PictureBitmap.h"
 #include "PlayerFolders.h"
 #include "SavExtension.h"
@@ -175,6 +176,8 @@ void CMainDlg::ApplySolveOutcome(const SolveOutcome& outcome)
     }
     WriteCellValues(*m_pBoard, *outcome.answer);
     m_pBoard->Redraw();
+    if (m_solvePurpose == SolvePurpose::SolveEnteredGame)
+        m_ui.ShowMessage(Message(SolvedPuzzleText(m_solvedGrid)));
 }
 
 void CMainDlg::OnPrintToPaper()
@@ -190,12 +193,6 @@ void CMainDlg::OnPrintToPaper()
         m_ui.ShowMessage(NoProgramForPictureMessage(place));
         FocusLevelList();
     }
-}
-
-void CMainDlg::OnGiveHelp()
-{
-    GiveHint();
-    FocusLevelList();
 }
 
 void CMainDlg::OnInputGame()

@@ -1,14 +1,18 @@
-// SolveGrid beside the plain search on seeded sets: per-grid median and max time, calls.
+// SolveGrid on seeded sets and on the hard sets of bench/solver/sets, beside the plain search
+// where it finishes: per-grid median and max time, nodes, calls.
 #include "GridSymmetry.h"
 #include "GridText.h"
 #include "PuzzleMaker.h"
 #include "ReferenceSolver.h"
+#include "SolutionCount.h"
 #include "Solver.h"
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <chrono>
+#include <fstream>
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -19,6 +23,7 @@ constexpr long long kReferenceCallCap = 2'000'000;
 struct GridSet {
     std::string name;
     std::vector<Grid81> grids;
+    bool withReference = true;  // the plain search needs seconds per grid on the hard sets
 };
 
 Grid81 FromText(const char* text) { return ParseGridLine(text).value_or(Grid81{}); }
@@ -31,6 +36,19 @@ Grid81 AntiBruteForce(RandomGenerator& random)
     const GridSymmetry rows = SparseRowsFirst(puzzle);
     const GridSymmetry labels = DescendingFirstRow(ApplySymmetry(rows, solution));
     return ApplySymmetry(labels, ApplySymmetry(rows, puzzle));
+}
+
+// A set of bench/solver/sets: one grid a line, '#' starts a comment.
+GridSet ReadSet(const std::string& name)
+{
+    GridSet set{name, {}, false};
+    std::ifstream file(std::string(TESSALY_BENCH_SETS) + "/" + name + ".txt");
+    std::string line;
+    while (std::getline(file, line)) {
+        if (const auto grid = ParseGridLine(line))
+            set.grids.push_back(*grid);
+    }
+    return set;
 }
 
 std::vector<GridSet> MakeSets()
@@ -61,6 +79,9 @@ std::vector<GridSet> MakeSets()
     for (int i = 0; i < 60; ++i)
         multi.grids.push_back(KeepRandomClues(MakeRandomSolution(random), 14 + i % 10, random));
     sets.push_back(multi);
+
+    for (const char* name : {"hard_unique", "plain_unique", "hard_none", "hard_several"})
+        sets.push_back(ReadSet(name));
     return sets;
 }
 
@@ -104,6 +125,14 @@ void BenchFast(benchmark::State& state, const GridSet& set)
     state.counters["depth_max"] = deepest;
 }
 
+// CountSolutions up to two, the check that a puzzle has exactly one solution.
+void BenchCount(benchmark::State& state, const GridSet& set)
+{
+    TimeEachGrid(state, set, [&](std::size_t i) {
+        benchmark::DoNotOptimize(CountSolutions(set.grids[i], 2));
+    });
+}
+
 void BenchReference(benchmark::State& state, const GridSet& set)
 {
     std::vector<double> calls(set.grids.size());
@@ -127,8 +156,16 @@ int main(int argc, char** argv)
         return 1;
     static const std::vector<GridSet> sets = MakeSets();
     for (const GridSet& set : sets) {
+        if (set.grids.empty()) {
+            std::cerr << "no grids in set " << set.name << "\n";
+            return 1;
+        }
         benchmark::RegisterBenchmark(("fast/" + set.name).c_str(), BenchFast, set)
             ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("count2/" + set.name).c_str(), BenchCount, set)
+            ->Unit(benchmark::kMicrosecond);
+        if (!set.withReference)
+            continue;
         benchmark::RegisterBenchmark(("reference/" + set.name).c_str(), BenchReference, set)
             ->Unit(benchmark::kMillisecond)
             ->Iterations(1);

@@ -45,7 +45,7 @@ protected:
         Select(open[0]);
         Click(Qt::Key_7);
         Select(open[1]);
-        Press(1011);
+        Click(Qt::Key_Space);
     }
 };
 
@@ -117,7 +117,7 @@ TEST_F(SaveLoadFixture, LoadedGamePlaysOnWithTheRestOfItsHintsAndItsCells)
     ASSERT_EQ(m_dialog->m_hintsUsed, 2);
     for (const int cell : {0, 1}) {
         Select(cell);
-        Press(1011);
+        Click(Qt::Key_Space);
     }
     EXPECT_EQ(Text(0), std::string(1, SolvedGrid[0]));
     EXPECT_TRUE(Text(1).empty()) << "only one hint was left";

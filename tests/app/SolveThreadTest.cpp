@@ -243,7 +243,8 @@ TEST_F(SolveThreadInputGameTest, FirstPressClearsTheBoardSecondMakesTheEntryGive
         EXPECT_EQ(Board().m_cells[i]->m_given, entered[i] != '.') << "cell " << i;
     EXPECT_EQ(Caption(1013), "Input game -> Solve");
     Press(1008);
-    EXPECT_EQ(m_ui.m_messages, QStringList({"Well done!!! Your result is correct!!!"}));
+    EXPECT_EQ(m_ui.m_messages,
+              QStringList() << "Solved. Hardest step: full house (1.0)." << "Well done!!! Your result is correct!!!");
 }
 
 TEST_F(SolveThreadInputGameTest, EntryWithoutAnswerStaysEditableForATypo)

@@ -1,8 +1,10 @@
-// SolveGrid against the plain search on thousands of seeded grids of every kind.
+// SolveGrid against the plain search, and CountSolutions against SolveGrid, on thousands of
+// seeded grids of every kind.
 #include "GridChecks.h"
 #include "GridText.h"
 #include "PuzzleMaker.h"
 #include "ReferenceSolver.h"
+#include "SolutionCount.h"
 #include "Solver.h"
 
 #include <gtest/gtest.h>
@@ -86,6 +88,13 @@ TEST(DifferentialTest, AgreesWithPlainSearchOnSeededGrids)
         if (fastSolved) {
             ASSERT_TRUE(IsValidCompletionOf(sample.grid, fast)) << FormatGrid(sample.grid);
         }
+        // The counter against the solver: none exactly when no answer, one exactly when the
+        // smallest and the largest completion agree.
+        const int count = CountSolutions(sample.grid, 2);
+        ASSERT_EQ(count, !fastSolved                       ? 0
+                         : HasUniqueCompletion(sample.grid) ? 1
+                                                            : 2)
+            << FormatGrid(sample.grid);
         const ReferenceResult reference = ReferenceSolve(sample.grid, kReferenceCallCap);
         if (reference.outcome == ReferenceOutcome::GaveUp) {
             ++gaveUp;

@@ -1,6 +1,7 @@
-// SolveGrid allocates nothing: global operator new counts what happens while a solve runs.
+// SolveGrid and CountSolutions allocate nothing: global operator new counts what happens while a solve runs.
 #include "GridText.h"
 #include "PuzzleMaker.h"
+#include "SolutionCount.h"
 #include "Solver.h"
 
 #include <gtest/gtest.h>
@@ -36,7 +37,7 @@ void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
 namespace {
 
 // The counter must first see one allocation, or a count of zero proves nothing.
-TEST(NoAllocationTest, SolvingAllocatesNothing)
+TEST(NoAllocationTest, SolvingAndCountingAllocateNothing)
 {
     g_allocations = 0;
     g_counting = true;
@@ -55,7 +56,8 @@ TEST(NoAllocationTest, SolvingAllocatesNothing)
     g_allocations = 0;
     g_counting = true;
     const bool solved = SolveGrid(Grid81{}, result) && SolveGrid(puzzle, result) &&
-                        SolveGrid(*hard, result);
+                        SolveGrid(*hard, result) && CountSolutions(*hard, 100) == 100 &&
+                        CountSolutions(puzzle, 2, result) == 1;
     g_counting = false;
     EXPECT_TRUE(solved);
     EXPECT_EQ(g_allocations.load(), 0);

@@ -84,6 +84,29 @@ TEST(SolverTest, LeavesTheCallersGridAloneAndStaysWithin82Frames)
     }
 }
 
+// A grid with one completion is answered by the count up to two alone; only a grid with
+// several needs the further searches for the smallest.
+TEST(SolverTest, OneCompletionCostsOneCountToTwo)
+{
+    const struct {
+        const char* grid;
+        bool unique;
+    } cases[] = {
+        {kAntiBruteForce, true},
+        {".13........2.4.6.19......5..7......5.965.2.......6.8..3.5.......6.3.9.......2..8.", true},
+        {"..8...7....1....6.3.2.....86..2.4.......93.....4....83.7.6.8..98..14.3.7....7....", true},
+        {kEmptyGridCompletion, true},
+        {kManyCompletions, false},
+        {".13........2.4.6.19......5..7......5.965.2.......6.8..3.5.......6.3.9.......2....", false},
+    };
+    for (const auto& test : cases) {
+        Grid81 result{};
+        SolveStats stats;
+        ASSERT_TRUE(SolveGrid(GridFromText(test.grid), result, stats)) << test.grid;
+        EXPECT_EQ(stats.searches == 1, test.unique) << test.grid << " " << stats.searches;
+    }
+}
+
 // The plain order used to spend its whole budget (128 nodes) on the open top rows of these
 // grids before the completion check refuted them; now they are refuted in a few dozen nodes.
 // (The plain search does not finish them within two million calls.)

@@ -1,4 +1,5 @@
 // tessaly-solve: completes grids read one per line, so the solver can be graded and timed alone.
+#include "GridReport.h"
 #include "GridText.h"
 #include "Solver.h"
 
@@ -12,7 +13,7 @@
 namespace {
 
 constexpr std::string_view kUsage =
-    "Usage: tessaly-solve [--time] [--help] < grids\n"
+    "Usage: tessaly-solve [--rate | --explain] [--time] [--help] < grids\n"
     "\n"
     "Reads grids from standard input, one per line: 81 characters in row-major order,\n"
     "1-9 a digit, 0 or . an empty cell (a trailing CR is ignored). For every grid prints\n"
@@ -21,11 +22,21 @@ constexpr std::string_view kUsage =
     "A line that is not a grid is reported on standard error with its line number; the\n"
     "other lines are still answered and the exit status is then 1.\n"
     "\n"
-    "  --time  also write each grid's solving time in microseconds and a summary line\n"
-    "          (count, median, max) to standard error\n"
-    "  --help  show this text\n";
+    "  --rate     instead of the completion print \"<solutions> <rating> <technique>\":\n"
+    "             the number of solutions (0, 1 or 2+), the difficulty of the hardest\n"
+    "             step a person needs (1.0 full house ... 5.4 hidden quad, 6.6 and up\n"
+    "             for chains, longer ones harder; T&E when these steps cannot finish\n"
+    "             the grid) and that step's technique; \"0 - no solution\" for none\n"
+    "  --explain  instead of the completion print the steps that solve the grid, one a\n"
+    "             line with its difficulty (rows and columns counted from 1 as the grid\n"
+    "             is read), then a line \"rating ...\" as --rate gives it\n"
+    "  --time     also write each grid's time in microseconds and a summary line\n"
+    "             (count, median, max) to standard error\n"
+    "  --help     show this text\n";
 
 struct Options {
+    bool rate = false;
+    bool explain = false;
     bool time = false;
     bool help = false;
 };
@@ -34,7 +45,11 @@ bool ParseOptions(int argc, char** argv, Options& options)
 {
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
-        if (argument == "--time")
+        if (argument == "--rate")
+            options.rate = true;
+        else if (argument == "--explain")
+            options.explain = true;
+        else if (argument == "--time")
             options.time = true;
         else if (argument == "--help")
             options.help = true;
@@ -43,7 +58,22 @@ bool ParseOptions(int argc, char** argv, Options& options)
             return false;
         }
     }
+    if (options.rate && options.explain) {
+        std::cerr << "tessaly-solve: --rate and --explain do not go together\n\n" << kUsage;
+        return false;
+    }
     return true;
+}
+
+// The completion, the rating or the steps of one grid, as the options ask.
+std::string Answer(const Options& options, const Grid81& grid)
+{
+    if (options.rate)
+        return RateLine(grid) + "\n";
+    if (options.explain)
+        return ExplainLines(grid);
+    Grid81 result{};
+    return (SolveGrid(grid, result) ? FormatGrid(result) : std::string("No Answer")) + "\n";
 }
 
 void PrintTimeSummary(std::vector<long long> micros)
@@ -80,11 +110,10 @@ int main(int argc, char** argv)
             allGrids = false;
             continue;
         }
-        Grid81 result{};
         const auto start = std::chrono::steady_clock::now();
-        const bool solved = SolveGrid(*grid, result);
+        const std::string answer = Answer(options, *grid);
         const auto elapsed = std::chrono::steady_clock::now() - start;
-        std::cout << (solved ? FormatGrid(result) : std::string("No Answer")) << '\n';
+        std::cout << answer;
         if (options.time) {
             micros.push_back(std::chrono::duration_cast<std::chrono::microseconds>(elapsed).count());
             std::cerr << "line " << lineNumber << ": " << micros.back() << " us\n";

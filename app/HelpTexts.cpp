@@ -1,0 +1,64 @@
+// What "Give me some help!" and the solve of an entered puzzle tell the player, in the screen's rows and columns.
+#include "HelpTexts.h"
+
+#include "GridUnits.h"
+#include "SolutionCount.h"
+#include "StepSolver.h"
+#include "StepText.h"
+
+namespace {
+
+constexpr CellNaming ScreenNaming = CellNaming::RowsShownAsColumns;
+
+// A Grid81 row runs down the screen, a Grid81 column across it.
+std::string ScreenUnitKind(int unit)
+{
+    switch (KindOfUnit(unit)) {
+    case UnitKind::Row:
+        return "column";
+    case UnitKind::Column:
+        return "row";
+    case UnitKind::Box:
+        break;
+    }
+    return "box";
+}
+
+}  // namespace
+
+std::string HelpText(const HelpAdvice& advice, const Grid81& board)
+{
+    switch (advice.kind) {
+    case HelpKind::RepeatedDigit:
+        return "The " + std::to_string(board[advice.cell]) + " in the highlighted cell repeats in its "
+             + ScreenUnitKind(advice.unit) + ".";
+    case HelpKind::WrongDigit:
+        return "The highlighted digit cannot be right: with it, the puzzle has no solution.";
+    case HelpKind::NoCompletion:
+        return "No Answer";
+    case HelpKind::NextDigit: {
+        std::string text;
+        for (const Step& step : advice.steps)
+            text += (text.empty() ? "" : "\n") + DescribeStep(step, ScreenNaming);
+        return text;
+    }
+    case HelpKind::BoardComplete:
+        return "The board is complete.";
+    case HelpKind::NeedsTrialAndError:
+        break;
+    }
+    return "No step I know of is left; the next digit needs trial and error.";
+}
+
+std::string SolvedPuzzleText(const Grid81& entered)
+{
+    if (CountSolutions(entered, 2) > 1)
+        return "This puzzle has more than one solution; the board shows one of them.";
+    const PuzzleRating rating = RatePuzzle(entered);
+    if (rating.needsTrialAndError)
+        return "Solved. Hardest step: trial and error.";
+    if (!rating.hardest)
+        return "Solved.";
+    return "Solved. Hardest step: " + std::string(TechniqueName(*rating.hardest)) + " ("
+         + FormatDifficulty(rating.difficulty) + ").";
+}

@@ -1,0 +1,15 @@
+// What "Give me some help!" and the solve of an entered puzzle tell the player, in the screen's rows and columns.
+#pragma once
+
+#include "BoardHelp.h"
+#include "Grid81.h"
+
+#include <string>
+
+// The message for `advice` about `board` (the digits the help looked at). Rows, columns
+// and boxes are named as the board shows them: a Grid81 row is a screen column.
+std::string HelpText(const HelpAdvice& advice, const Grid81& board);
+
+// After an entered puzzle has been solved: its rating when it has one solution, or that it
+// has several. `entered` is the grid the player typed and has at least one completion.
+std::string SolvedPuzzleText(const Grid81& entered);

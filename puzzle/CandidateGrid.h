@@ -1,0 +1,40 @@
+// A grid of digits together with the candidates that remain for each empty cell.
+#pragma once
+
+#include "Grid81.h"
+
+#include <array>
+#include <bit>
+#include <cstdint>
+
+// Bit d (1-9) set: digit d is still possible.
+using DigitMask = std::uint16_t;
+
+constexpr DigitMask DigitBit(int digit) { return DigitMask(1u << digit); }
+constexpr int CountDigits(DigitMask mask) { return std::popcount(unsigned(mask)); }
+constexpr int LowestDigit(DigitMask mask) { return std::countr_zero(unsigned(mask)); }
+
+class CandidateGrid {
+public:
+    // An empty cell starts with the digits that none of its peers holds. Values 0-9.
+    explicit CandidateGrid(const Grid81& grid);
+
+    const Grid81& Values() const { return m_values; }
+    int Value(int cell) const { return m_values[cell]; }
+    // The candidates of an empty cell; 0 for a filled one.
+    DigitMask Candidates(int cell) const { return m_candidates[cell]; }
+    bool Has(int cell, int digit) const { return (m_candidates[cell] & DigitBit(digit)) != 0; }
+    // Where `digit` is still a candidate in `unit`: bit i for the unit's i-th cell.
+    unsigned PositionsIn(int unit, int digit) const;
+    // True when a cell of `unit` holds `digit`.
+    bool IsPlacedIn(int unit, int digit) const;
+    bool IsFull() const;
+
+    // Writes `digit` into the empty `cell` and removes it from the candidates of its peers.
+    void Place(int cell, int digit);
+    void Eliminate(int cell, int digit) { m_candidates[cell] &= DigitMask(~DigitBit(digit)); }
+
+private:
+    Grid81 m_values{};
+    std::array<DigitMask, 81> m_candidates{};
+};

@@ -1,0 +1,68 @@
+// X-Wing, Swordfish and Jellyfish: a digit whose places in n lines lie in n crossing lines.
+#include "GridUnits.h"
+#include "StepTechniques.h"
+
+namespace {
+
+constexpr Technique FishTechniques[] = {Technique::XWing, Technique::Swordfish, Technique::Jellyfish};
+
+// Base lines are rows when `rowsAsBase`, else columns; the cover lines cross them.
+std::optional<Step> FindFishIn(const CandidateGrid& grid, int size, int digit, bool rowsAsBase)
+{
+    const int baseFirst = rowsAsBase ? RowUnit(0) : ColumnUnit(0);
+    const int coverFirst = rowsAsBase ? ColumnUnit(0) : RowUnit(0);
+    std::array<unsigned, 9> places{};  // in each base line, the crossing lines that may take the digit
+    unsigned eligible = 0;
+    for (int line = 0; line < 9; ++line) {
+        places[line] = grid.PositionsIn(baseFirst + line, digit);
+        const int count = std::popcount(places[line]);
+        if (count >= 2 && count <= size)
+            eligible |= 1u << line;
+    }
+    for (const unsigned base : MasksOfSize(size)) {
+        if ((base & ~eligible) != 0)
+            continue;
+        unsigned cover = 0;
+        for (int line = 0; line < 9; ++line)
+            if ((base & (1u << line)) != 0)
+                cover |= places[line];
+        if (std::popcount(cover) != size)
+            continue;
+        Step step;
+        for (int line = 0; line < 9; ++line) {
+            if ((base & (1u << line)) == 0)
+                continue;
+            step.units.push_back(baseFirst + line);
+            for (int i = 0; i < 9; ++i)
+                if ((places[line] & (1u << i)) != 0)
+                    step.cells.push_back(UnitCells(baseFirst + line)[i]);
+        }
+        for (int line = 0; line < 9; ++line) {
+            if ((cover & (1u << line)) == 0)
+                continue;
+            step.units.push_back(coverFirst + line);
+            const auto& cells = UnitCells(coverFirst + line);
+            for (int i = 0; i < 9; ++i)
+                if ((base & (1u << i)) == 0 && grid.Has(cells[i], digit))
+                    step.eliminations.push_back({cells[i], digit});
+        }
+        if (step.eliminations.empty())
+            continue;
+        step.technique = FishTechniques[size - 2];
+        step.difficulty = BaseDifficulty(step.technique);
+        step.digits = {digit};
+        return step;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Step> FindFish(const CandidateGrid& grid, int size)
+{
+    for (int digit = 1; digit <= 9; ++digit)
+        for (const bool rowsAsBase : {true, false})
+            if (auto step = FindFishIn(grid, size, digit, rowsAsBase))
+                return step;
+    return std::nullopt;
+}

@@ -1,0 +1,98 @@
+// Naked and hidden pairs, triples and quads within one unit.
+#include "GridUnits.h"
+#include "StepTechniques.h"
+
+namespace {
+
+constexpr Technique NakedTechniques[] = {Technique::NakedPair, Technique::NakedTriple, Technique::NakedQuad};
+constexpr Technique HiddenTechniques[] = {Technique::HiddenPair, Technique::HiddenTriple, Technique::HiddenQuad};
+
+std::vector<int> DigitList(DigitMask mask)
+{
+    std::vector<int> digits;
+    for (int digit = 1; digit <= 9; ++digit)
+        if ((mask & DigitBit(digit)) != 0)
+            digits.push_back(digit);
+    return digits;
+}
+
+}  // namespace
+
+std::optional<Step> FindNakedSubset(const CandidateGrid& grid, int size)
+{
+    for (int unit = 0; unit < UnitCount; ++unit) {
+        const auto& cells = UnitCells(unit);
+        unsigned eligible = 0;  // empty cells with no more candidates than the subset has
+        for (int i = 0; i < 9; ++i) {
+            const int count = CountDigits(grid.Candidates(cells[i]));
+            if (count >= 1 && count <= size)
+                eligible |= 1u << i;
+        }
+        for (const unsigned chosen : MasksOfSize(size)) {
+            if ((chosen & ~eligible) != 0)
+                continue;
+            DigitMask digits = 0;
+            for (int i = 0; i < 9; ++i)
+                if ((chosen & (1u << i)) != 0)
+                    digits |= grid.Candidates(cells[i]);
+            if (CountDigits(digits) != size)
+                continue;
+            Step step;
+            for (int i = 0; i < 9; ++i) {
+                if ((chosen & (1u << i)) != 0) {
+                    step.cells.push_back(cells[i]);
+                    continue;
+                }
+                for (const int digit : DigitList(DigitMask(grid.Candidates(cells[i]) & digits)))
+                    step.eliminations.push_back({cells[i], digit});
+            }
+            if (step.eliminations.empty())
+                continue;
+            step.technique = NakedTechniques[size - 2];
+            step.difficulty = BaseDifficulty(step.technique);
+            step.digits = DigitList(digits);
+            step.units = {unit};
+            return step;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<Step> FindHiddenSubset(const CandidateGrid& grid, int size)
+{
+    for (int unit = 0; unit < UnitCount; ++unit) {
+        const auto& cells = UnitCells(unit);
+        DigitMask eligible = 0;  // digits with no more places than the subset has cells
+        for (int digit = 1; digit <= 9; ++digit) {
+            const int places = std::popcount(grid.PositionsIn(unit, digit));
+            if (places >= 1 && places <= size)
+                eligible |= DigitBit(digit);
+        }
+        for (const unsigned chosen : MasksOfSize(size)) {
+            const DigitMask digits = DigitMask(chosen << 1);
+            if ((digits & ~eligible) != 0)
+                continue;
+            unsigned positions = 0;
+            for (const int digit : DigitList(digits))
+                positions |= grid.PositionsIn(unit, digit);
+            if (std::popcount(positions) != size)
+                continue;
+            Step step;
+            for (int i = 0; i < 9; ++i) {
+                if ((positions & (1u << i)) == 0)
+                    continue;
+                step.cells.push_back(cells[i]);
+                for (const int digit : DigitList(DigitMask(grid.Candidates(cells[i]) & ~digits)))
+                    step.eliminations.push_back({cells[i], digit});
+            }
+            if (step.eliminations.empty())
+                continue;
+            step.technique = HiddenTechniques[size - 2];
+            step.difficulty = BaseDifficulty(step.technique);
+            step.digits = DigitList(digits);
+            step.units = {unit};
+            return step;
+        }
+    }
+    return std::nullopt;
+}
