@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 MAKEFLAGS += --no-print-directory
 
-.PHONY: deps configure build run test bench clean
+.PHONY: deps configure build run test bench mutants clean
 
 deps:
 	@scripts/install-deps.sh
@@ -27,5 +27,9 @@ bench: deps
 	@cmake --build build-release -j $(JOBS)
 	@scripts/run-benchmarks.sh build-release/bin
 
+# Each fault of tests/mutants.txt applied on its own, in build-mutants; slow, not part of CI.
+mutants: deps
+	@scripts/run-mutants.sh tests/mutants.txt build-mutants
+
 clean:
-	@rm -rf build build-asan build-tsan build-release build-fuzz
+	@rm -rf build build-asan build-tsan build-release build-fuzz build-mutants
