@@ -69,7 +69,11 @@ if (( ${#existing[@]} > 0 )) && git rev-parse --git-dir >/dev/null 2>&1 && ! git
   exit 2
 fi
 
-build() { cmake --build "$BUILD" -j "$JOBS" >"$work/build.log" 2>&1; }
+# Tried twice: on a shared machine a compiler is now and then stopped from outside.
+build() {
+  cmake --build "$BUILD" -j "$JOBS" >"$work/build.log" 2>&1 ||
+    cmake --build "$BUILD" -j "$JOBS" >"$work/build.log" 2>&1
+}
 
 # The test programs behind ctest's GoogleTest cases, those of the mutated file's folder first.
 # Each runs once as a whole and stops at its first failure: a process per case, as ctest runs
