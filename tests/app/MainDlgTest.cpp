@@ -1,12 +1,8 @@
-// The game window: its layout, the first game, Quick Game, Enter, quitting and About.
+// The game window: its layout, the first game, Quick Game, the focus and quitting.
 #include "GameWindowFixture.h"
 #include "PuzzleFile.h"
 
-#include <QApplication>
-#include <QMenu>
 #include <QPushButton>
-#include <QSignalSpy>
-#include <QTimer>
 
 namespace {
 
@@ -149,24 +145,6 @@ TEST_F(MainDlgTest, EveryCommandGivesTheFocusBackToTheLevelList)
     }
 }
 
-TEST_F(MainDlgTest, EnterNeitherClosesTheWindowNorPressesAButton)
-{
-    std::vector<std::unique_ptr<QSignalSpy>> spies;
-    for (QPushButton* button : m_dialog->findChildren<QPushButton*>())
-        spies.push_back(std::make_unique<QSignalSpy>(button, &QPushButton::clicked));
-    for (QWidget* target : {static_cast<QWidget*>(m_dialog->m_levelList), m_dialog->GetDlgItem(1007),
-                            static_cast<QWidget*>(m_dialog.get())}) {
-        QTest::keyClick(target, Qt::Key_Return);
-        QTest::keyClick(target, Qt::Key_Enter, Qt::KeypadModifier);
-    }
-    m_dialog->accept();
-
-    EXPECT_TRUE(m_dialog->isVisible());
-    EXPECT_TRUE(m_ui.m_questions.isEmpty());
-    for (const auto& spy : spies)
-        EXPECT_EQ(spy->count(), 0);
-}
-
 TEST_F(MainDlgTest, EscapeAndTheCloseBoxAskAndOnlyYesCloses)
 {
     const GameState before = State();
@@ -185,27 +163,4 @@ TEST_F(MainDlgTest, EscapeAndTheCloseBoxAskAndOnlyYesCloses)
     EXPECT_TRUE(m_dialog->close());
     EXPECT_FALSE(m_dialog->isVisible());
     EXPECT_EQ(m_ui.m_questions.size(), 3);
-}
-
-TEST_F(MainDlgTest, ContextMenuOpensTheAboutBoxAndClosingItLeavesTheGame)
-{
-    QMenu menu;
-    m_dialog->FillContextMenu(menu);
-    ASSERT_EQ(menu.actions().size(), 1);
-    EXPECT_EQ(menu.actions().front()->text(), "&About Tessaly...");
-
-    const GameState before = State();
-    QString shownTitle;
-    QTimer::singleShot(0, [&shownTitle] {
-        if (QWidget* about = QApplication::activeModalWidget()) {
-            shownTitle = about->windowTitle();
-            about->close();
-        }
-    });
-    menu.actions().front()->trigger();
-
-    EXPECT_EQ(shownTitle, "About Tessaly");
-    EXPECT_TRUE(m_dialog->isVisible());
-    EXPECT_EQ(State(), before);
-    EXPECT_TRUE(m_ui.m_questions.isEmpty());
 }
