@@ -1,4 +1,4 @@
-// The solver's worker thread: the worker on its own, GetAnswer and the input-game flow on the window.
+// The solver's worker thread seen from the window: GetAnswer and the input-game flow.
 // Every suite here is named SolveThread*, so a ThreadSanitizer build can run just these.
 #include "GameWindowFixture.h"
 #include "Solver.h"
@@ -48,38 +48,6 @@ struct Gate {
         };
     }
 };
-
-// Waits on the test's thread for the worker's `finished` call.
-struct FinishedSignal {
-    std::promise<void> m_finished;
-    std::function<void()> Callback()
-    {
-        return [this] { m_finished.set_value(); };
-    }
-    bool Wait() { return m_finished.get_future().wait_for(10s) == std::future_status::ready; }
-};
-
-TEST(SolveThreadWorkerTest, SolvesItsOwnCopyOneAtATimeWithNoOutcomeBeforeItFinishes)
-{
-    SolveWorker worker;
-    auto gate = std::make_shared<Gate>();
-    worker.SetSolver(gate->Solver(gate));
-    Grid81 grid = GridOf(FirstRowBlank());
-    FinishedSignal first;
-    ASSERT_TRUE(worker.Start(grid, first.Callback()));
-    grid.fill(0);  // the caller's grid is its own again at once
-    EXPECT_TRUE(worker.IsBusy());
-    EXPECT_FALSE(worker.Start(Grid81{}, [] {}));
-    EXPECT_FALSE(worker.TakeOutcome()) << "still solving";
-
-    gate->Open();
-    ASSERT_TRUE(first.Wait());
-    std::optional<SolveOutcome> outcome = worker.TakeOutcome();
-    ASSERT_TRUE(outcome && outcome->answer);
-    EXPECT_EQ(StringOf(*outcome->answer), SolvedGrid);
-    EXPECT_FALSE(worker.IsBusy());
-    EXPECT_EQ(gate->m_calls, 1);
-}
 
 class SolveThreadDialogTest : public GameWindowFixture {
 protected:
