@@ -139,20 +139,6 @@ INSTANTIATE_TEST_SUITE_P(
         BadFileCase{"GivenNotShown", LINE81(ROW9("0")) LINE81(ROW9("5")) LINE81(ROW9("5")) "0\r\n"}),
     [](const testing::TestParamInfo<BadFileCase>& info) { return std::string(info.param.name); });
 
-TEST_F(SaveLoadFixture, SaveAddsSavUnlessTheNameEndsWithItInAnyCase)
-{
-    const std::pair<const char*, const char*> cases[] = {
-        {"Game.SAV", "Game.SAV"}, {"notes.txt", "notes.txt.sav"}};
-    for (const auto& [chosen, written] : cases) {
-        SCOPED_TRACE(chosen);
-        const QDir folder(PathOf(chosen) + ".d");
-        ASSERT_TRUE(folder.mkpath("."));
-        SaveAs(folder.filePath(chosen));
-        EXPECT_EQ(folder.entryList(QDir::Files), QStringList({written}));
-        EXPECT_EQ(ReadAll(folder.filePath(written)).size(), 252);
-    }
-}
-
 // Folders that cannot take the file even for root: one that does not exist, and a folder
 // standing where the file should go.
 TEST_F(SaveLoadFixture, CancelledDialogsAndSavesThatCannotWriteChangeNothing)
