@@ -13,7 +13,7 @@ LIST=${1:-tests/mutants.txt}
 BUILD=${2:-build-mutants}
 JOBS=${JOBS:-2}
 TEST_TIMEOUT=${TEST_TIMEOUT:-120}
-PROGRAM_TIMEOUT=${PROGRAM_TIMEOUT:-900}
+PROGRAM_TIMEOUT=${PROGRAM_TIMEOUT:-300}
 export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD} CMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER:-ccache}
 
 [[ -f $LIST ]] || { echo "mutants: no list $LIST" >&2; exit 2; }
@@ -89,7 +89,7 @@ run_programs() {
   local program
   for program in $(test_programs "$1"); do
     QT_QPA_PLATFORM=offscreen timeout "$PROGRAM_TIMEOUT" "$program" --gtest_fail_fast --gtest_brief=1 \
-      >"$work/test.log" 2>&1 || { by=" by $(basename "$program"): $(grep -m1 -oE '\[  FAILED  \] [^ ]+' "$work/test.log" | cut -c14-)"; return 1; }
+      >"$work/test.log" 2>&1 || { by=" by $(basename "$program"): $(grep -m1 -oE '\[  FAILED  \] [^ ,]+' "$work/test.log" | cut -c14-)"; return 1; }
   done
 }
 # Fails when some test fails: first the quick pass, then, when that passes, the whole suite
