@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 MAKEFLAGS += --no-print-directory
 
-.PHONY: deps configure build run test bench package clean
+.PHONY: deps configure build run test bench package mutants clean
 
 deps:
 	@scripts/install-deps.sh
@@ -35,5 +35,9 @@ package:
 	@cmake --build build-package -j $(JOBS)
 	@cd build-package && cpack
 
+# Each fault of tests/mutants.txt applied on its own, in build-mutants; slow, not part of CI.
+mutants: deps
+	@scripts/run-mutants.sh tests/mutants.txt build-mutants
+
 clean:
-	@rm -rf build build-asan build-tsan build-release build-fuzz build-package build-mingw
+	@rm -rf build build-asan build-tsan build-release build-fuzz build-package build-mingw build-mutants

@@ -1,7 +1,6 @@
 // Keyboard entry on the board: digits, clearing keys, hints and the releases that must not count.
 #include "GameWindowFixture.h"
 
-#include <QKeyEvent>
 #include <QListWidget>
 
 namespace {
@@ -14,28 +13,16 @@ struct KeyCase {
 };
 
 const KeyCase KeyCases[] = {
-    {"MainRow1", Qt::Key_1, Qt::NoModifier, "1"},        {"MainRow5", Qt::Key_5, Qt::NoModifier, "5"},
-    {"MainRow9", Qt::Key_9, Qt::NoModifier, "9"},        {"MainRow0Clears", Qt::Key_0, Qt::NoModifier, ""},
-    {"Keypad1", Qt::Key_1, Qt::KeypadModifier, "1"},     {"Keypad3", Qt::Key_3, Qt::KeypadModifier, "3"},
-    {"Keypad9", Qt::Key_9, Qt::KeypadModifier, "9"},     {"Keypad0Clears", Qt::Key_0, Qt::KeypadModifier, ""},
-    {"LetterClears", Qt::Key_A, Qt::NoModifier, ""},     {"ArrowClears", Qt::Key_Left, Qt::NoModifier, ""},
-    {"BackspaceClears", Qt::Key_Backspace, Qt::NoModifier, ""},
-    {"DeleteClears", Qt::Key_Delete, Qt::NoModifier, ""}, {"ShiftAloneClears", Qt::Key_Shift, Qt::NoModifier, ""},
-    {"FunctionKeyClears", Qt::Key_F5, Qt::NoModifier, ""}, {"EnterClears", Qt::Key_Return, Qt::NoModifier, ""},
-    {"PunctuationClears", Qt::Key_Comma, Qt::NoModifier, ""},
+    {"MainRow1", Qt::Key_1, Qt::NoModifier, "1"},     {"MainRow9", Qt::Key_9, Qt::NoModifier, "9"},
+    {"MainRow0Clears", Qt::Key_0, Qt::NoModifier, ""}, {"Keypad3", Qt::Key_3, Qt::KeypadModifier, "3"},
+    {"Keypad0Clears", Qt::Key_0, Qt::KeypadModifier, ""}, {"LetterClears", Qt::Key_A, Qt::NoModifier, ""},
+    {"EnterClears", Qt::Key_Return, Qt::NoModifier, ""},
     // System keys: Alt, F10 and keys let go while Alt is held.
     {"AltChangesNothing", Qt::Key_Alt, Qt::NoModifier, "7"}, {"F10ChangesNothing", Qt::Key_F10, Qt::NoModifier, "7"},
     {"AltDigitChangesNothing", Qt::Key_6, Qt::AltModifier, "7"},
 };
 
 using KeyEntryTest = GameWindowFixture;
-
-void SendKey(QWidget* target, QEvent::Type type, Qt::Key key, bool autoRepeat,
-             Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QKeyEvent event(type, key, modifiers, QString(), autoRepeat);
-    QApplication::sendEvent(target, &event);
-}
 
 }  // namespace
 
@@ -72,45 +59,6 @@ TEST_F(KeyEntryTest, KeysReachTheBoardWhicheverControlHasTheFocusAndWithoutMouse
     Text(0) = "";
     Click(Qt::Key_5);
     EXPECT_EQ(Text(0), "5");
-}
-
-class ShiftedOne : public GameWindowFixture, public testing::WithParamInterface<Qt::Key> {};
-
-// QTest reports the key as 1 with Shift held; X11 reports the symbol on the key, "!".
-TEST_P(ShiftedOne, WritesOneAndReleasingShiftAfterwardsClears)
-{
-    const int cell = FirstCell(false);
-    Select(cell);
-    QWidget* list = m_dialog->m_levelList;
-    SendKey(list, QEvent::KeyPress, Qt::Key_Shift, false, Qt::ShiftModifier);
-    SendKey(list, QEvent::KeyPress, GetParam(), false, Qt::ShiftModifier);
-    SendKey(list, QEvent::KeyRelease, GetParam(), false, Qt::ShiftModifier);
-    EXPECT_EQ(Text(cell), "1");
-    SendKey(list, QEvent::KeyRelease, Qt::Key_Shift, false);
-    EXPECT_EQ(Text(cell), "");
-}
-
-INSTANTIATE_TEST_SUITE_P(AsReported, ShiftedOne, testing::Values(Qt::Key_1, Qt::Key_Exclam));
-
-TEST_F(KeyEntryTest, HoldingAKeyActsOnceOnTheFinalRelease)
-{
-    const int cell = FirstCell(false);
-    Select(cell);
-    Text(cell) = "5";
-    QWidget* list = m_dialog->m_levelList;
-    for (const Qt::Key key : {Qt::Key_8, Qt::Key_Space}) {
-        const std::string before = Text(cell);
-        SendKey(list, QEvent::KeyPress, key, false);
-        for (int repeat = 0; repeat < 3; ++repeat) {
-            SendKey(list, QEvent::KeyRelease, key, true);
-            SendKey(list, QEvent::KeyPress, key, true);
-        }
-        EXPECT_EQ(Text(cell), before);
-        EXPECT_EQ(m_dialog->m_hintsUsed, 0);
-        SendKey(list, QEvent::KeyRelease, key, false);
-        EXPECT_EQ(Text(cell), key == Qt::Key_8 ? "8" : Solution(cell));
-    }
-    EXPECT_EQ(m_dialog->m_hintsUsed, 1);
 }
 
 // As when Enter or Space dismisses a message box: the press closes the box, the release
@@ -177,12 +125,4 @@ TEST_F(KeyEntryTest, HintOnAGivenCellOrWhereTheSolutionHasNoDigitUsesNoHint)
     Click(Qt::Key_Space);
     EXPECT_EQ(Text(cell), "");
     EXPECT_EQ(m_dialog->m_hintsUsed, 0);
-}
-
-TEST_F(KeyEntryTest, TheListStillGetsItsKeys)
-{
-    // The filter passes every event on, so the arrow keys still move the level selection.
-    Click(Qt::Key_Down);
-    Click(Qt::Key_Down);
-    EXPECT_EQ(m_dialog->m_levelList->currentRow(), 2);
 }

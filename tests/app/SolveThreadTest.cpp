@@ -1,6 +1,5 @@
-// The solver's worker thread: the worker on its own, GetAnswer and the input-game flow on the window.
+// The solver's worker thread seen from the window: GetAnswer and the input-game flow.
 // Every suite here is named SolveThread*, so a ThreadSanitizer build can run just these.
-#include "BoardCheck.h"
 #include "GameWindowFixture.h"
 #include "Solver.h"
 #include "SolveWorker.h"
@@ -50,64 +49,6 @@ struct Gate {
     }
 };
 
-// Waits on the test's thread for the worker's `finished` call.
-struct FinishedSignal {
-    std::promise<void> m_finished;
-    std::function<void()> Callback()
-    {
-        return [this] { m_finished.set_value(); };
-    }
-    bool Wait() { return m_finished.get_future().wait_for(10s) == std::future_status::ready; }
-};
-
-TEST(SolveThreadWorkerTest, SolvesItsOwnCopyOneAtATimeWithNoOutcomeBeforeItFinishes)
-{
-    SolveWorker worker;
-    auto gate = std::make_shared<Gate>();
-    worker.SetSolver(gate->Solver(gate));
-    Grid81 grid = GridOf(FirstRowBlank());
-    FinishedSignal first;
-    ASSERT_TRUE(worker.Start(grid, first.Callback()));
-    grid.fill(0);  // the caller's grid is its own again at once
-    EXPECT_TRUE(worker.IsBusy());
-    EXPECT_FALSE(worker.Start(Grid81{}, [] {}));
-    EXPECT_FALSE(worker.TakeOutcome()) << "still solving";
-
-    gate->Open();
-    ASSERT_TRUE(first.Wait());
-    std::optional<SolveOutcome> outcome = worker.TakeOutcome();
-    ASSERT_TRUE(outcome && outcome->answer);
-    EXPECT_EQ(StringOf(*outcome->answer), SolvedGrid);
-    EXPECT_FALSE(worker.IsBusy());
-    EXPECT_EQ(gate->m_calls, 1);
-
-    FinishedSignal second;
-    EXPECT_TRUE(worker.Start(GridOf(Unsolvable()), second.Callback()));
-    ASSERT_TRUE(second.Wait());
-    EXPECT_EQ(gate->m_calls, 2);
-    outcome = worker.TakeOutcome();
-    ASSERT_TRUE(outcome);
-    EXPECT_FALSE(outcome->answer) << "a grid without completion has no answer";
-}
-
-TEST(SolveThreadWorkerTest, DestroyingTheWorkerWaitsForARunningSolve)
-{
-    auto gate = std::make_shared<Gate>();
-    std::atomic<bool> finished{false};
-    std::thread opener;
-    {
-        SolveWorker worker;
-        worker.SetSolver(gate->Solver(gate));
-        ASSERT_TRUE(worker.Start(GridOf(FirstRowBlank()), [&finished] { finished = true; }));
-        opener = std::thread([gate] {
-            std::this_thread::sleep_for(50ms);
-            gate->Open();
-        });
-    }
-    EXPECT_TRUE(finished) << "the thread ended before its worker";
-    opener.join();
-}
-
 class SolveThreadDialogTest : public GameWindowFixture {
 protected:
     void TearDown() override { m_gate->Open(); }  // never leave a worker waiting
@@ -134,11 +75,6 @@ TEST_F(SolveThreadDialogTest, GetAnswerFillsTheBoardWithOneRedrawOrSaysNoAnswer)
         EXPECT_FALSE(Board().m_cells[i]->m_given) << "cell " << i;
     EXPECT_EQ(Board().RenderCount(), renders + 1);
     EXPECT_TRUE(m_ui.m_messages.isEmpty());
-
-    SetGame(std::string(81, '.'), std::string(81, '.'), std::string(81, '.'));
-    Press(1006);
-    ASSERT_TRUE(WaitForSolve());
-    EXPECT_EQ(JudgeBoard(GridOf(Shown()), Grid81{}, Grid81{}), DoneVerdict::Correct) << "an empty board is filled";
 
     SetGame(Unsolvable(), std::string(81, '.'), SolvedGrid);
     const GameState before = State();
@@ -175,23 +111,21 @@ TEST_F(SolveThreadDialogTest, AnswerOrNoAnswerForAReplacedGameIsDropped)
     m_ui.m_chosenPath = m_dir.filePath(QStringLiteral("g.sav"));
     Press(1003);
     for (const int replacing : {1007, 1005, 1004, 1013}) {
-        for (const std::string& board : {FirstRowBlank(), Unsolvable()}) {
-            SCOPED_TRACE(replacing);
-            m_gate = std::make_shared<Gate>();
-            GateTheSolver();
-            SetGame(board, std::string(81, '.'), SolvedGrid);
-            Press(1006);
-            m_ui.m_answers = {true};  // 1013: clear the board
-            Press(replacing);
-            const GameState replaced = State();
-            m_gate->Open();
-            ASSERT_TRUE(WaitForSolve());
-            QTest::qWait(20);
-            EXPECT_EQ(State(), replaced);
-            EXPECT_TRUE(m_ui.m_messages.isEmpty());
-            if (replacing == 1013)
-                Press(1007);  // back to a dealt game
-        }
+        SCOPED_TRACE(replacing);
+        m_gate = std::make_shared<Gate>();
+        GateTheSolver();
+        SetGame(FirstRowBlank(), std::string(81, '.'), SolvedGrid);
+        Press(1006);
+        m_ui.m_answers = {true};  // 1013: clear the board
+        Press(replacing);
+        const GameState replaced = State();
+        m_gate->Open();
+        ASSERT_TRUE(WaitForSolve());
+        QTest::qWait(20);
+        EXPECT_EQ(State(), replaced);
+        EXPECT_TRUE(m_ui.m_messages.isEmpty());
+        if (replacing == 1013)
+            Press(1007);  // back to a dealt game
     }
     const GameState before = State();
     m_dialog->OnTimer(1234);
@@ -267,26 +201,6 @@ TEST_F(SolveThreadInputGameTest, EntryWithoutAnswerStaysEditableForATypo)
     ASSERT_TRUE(WaitForSolve());
     EXPECT_EQ(Shown(), SolvedGrid);
     EXPECT_EQ(Caption(1013), "Input game -> Solve");
-}
-
-TEST_F(SolveThreadInputGameTest, QuickGameNewGameAndLoadGameEndTheEntry)
-{
-    m_ui.m_chosenPath = m_dir.filePath(QStringLiteral("dealt.sav"));
-    Press(1003);
-    for (const int ending : {1007, 1005, 1004}) {
-        SCOPED_TRACE(ending);
-        m_ui.m_answers = {true, true};
-        Press(1013);
-        ASSERT_EQ(Caption(1013), "Solve");
-        Press(ending);
-        EXPECT_EQ(Caption(1013), "Input game -> Solve");
-        EXPECT_NE(Shown(), std::string(81, '.'));
-        Press(1013);
-        EXPECT_EQ(Shown(), std::string(81, '.')) << "a new entry, not a solve of the game on the board";
-        EXPECT_EQ(Caption(1013), "Solve");
-        EXPECT_FALSE(m_dialog->m_solveWorker.IsBusy());
-        Press(1007);
-    }
 }
 
 }  // namespace

@@ -1,9 +1,5 @@
 // QImageDC against GDI's rules: lines without their end point, wide pens, text boxes, clipping.
-#include "CPatternPen.h"
 #include "QImageDC.h"
-
-#include <QGuiApplication>
-#include <QScreen>
 
 #include <gtest/gtest.h>
 
@@ -66,24 +62,6 @@ TEST_F(QImageDCTest, WidePenCoversASquareAroundBothEnds)
     EXPECT_EQ(m_image.pixelColor(12, 5), kWhite);
 }
 
-TEST_F(QImageDCTest, LineToTheCurrentPointDrawsNothing)
-{
-    Line({5, 5}, {5, 5}, 1);
-    Line({5, 5}, {5, 5}, 3);
-    EXPECT_EQ(Count(m_image.rect(), kInk), 0);
-}
-
-TEST_F(QImageDCTest, SelectedPenIsNotDeletedAndKeepsDrawing)
-{
-    QImageDC dc(m_image, m_layouts);
-    const PenHandle pen = dc.CreatePen(Rgb(10, 20, 30), 1);
-    dc.SelectPen(pen);
-    dc.DeletePen(pen);
-    dc.MoveTo(0, 0);
-    dc.LineTo(5, 0);
-    EXPECT_EQ(m_image.pixelColor(4, 0), kInk);
-}
-
 TEST_F(QImageDCTest, OpaqueTextFillsItsBoxAndIsClippedToItsRectangle)
 {
     QImageDC dc(m_image, m_layouts);
@@ -97,13 +75,4 @@ TEST_F(QImageDCTest, OpaqueTextFillsItsBoxAndIsClippedToItsRectangle)
     dc.DrawText("1\n2", Rect{20, 0, 40, 40});
     EXPECT_EQ(m_image.pixelColor(20, 0), kWhite);
     EXPECT_LT(Count(QRect(20, 22, 20, 18), kWhite), 20 * 18);  // the second line is drawn too
-}
-
-TEST_F(QImageDCTest, PatternLengthsAreMillimetresOfTheScreen)
-{
-    QImage picture(588, 442, QImage::Format_RGB32);  // small pictures round to too few millimetres
-    QImageDC dc(picture, m_layouts);
-    std::array<int, 4> lengths{100, 100, 100, 100};
-    ConvertPattern(dc, lengths);
-    EXPECT_NEAR(lengths[0], QGuiApplication::primaryScreen()->physicalDotsPerInchY() / 2.54, 1.0);
 }

