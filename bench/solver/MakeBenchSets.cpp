@@ -140,8 +140,13 @@ bool Write(const std::string& path, const std::string& comment, const std::vecto
         std::replace(line.begin(), line.end(), '0', '.');
         file << line << "\n";
     }
+    file.close();
+    if (!file) {
+        std::cerr << "make_bench_sets: cannot write " << path << "\n";
+        return false;
+    }
     std::cout << path << ": " << grids.size() << " grids\n";
-    return static_cast<bool>(file);
+    return true;
 }
 
 }  // namespace
