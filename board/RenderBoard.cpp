@@ -5,7 +5,9 @@
 #include "CPatternPen.h"
 #include "QImageDC.h"
 
+#include <algorithm>
 #include <array>
+#include <optional>
 
 namespace {
 
@@ -48,7 +50,49 @@ void DrawCellText(DeviceContext& dc, const CCell& cell)
     dc.SelectFont(previousFont);
 }
 
-void DrawSmallDigits(DeviceContext& dc, const CCell& cell)
+// Where each small digit lies in its line, measured once per drawing and only when some
+// digit is crossed out, so a board without marks makes exactly the calls it always made.
+class SmallDigitPlaces {
+public:
+    // Digit 1-9's place relative to the start of its line, from the blank before it to the
+    // blank after it and as high as the line's text box. The small font must be selected.
+    const Rect& Of(DeviceContext& dc, int digit)
+    {
+        if (!m_places)
+            m_places = Measure(dc);
+        return (*m_places)[static_cast<size_t>(digit - 1)];
+    }
+
+private:
+    static std::array<Rect, 9> Measure(DeviceContext& dc)
+    {
+        std::array<Rect, 9> places;
+        for (int line = 0; line < 3; ++line) {
+            const std::string_view text = kSmallDigitLines[line];
+            for (int column = 0; column < 3; ++column) {
+                // Digit `column` of a line is character 3 * column + 1.
+                const size_t from = static_cast<size_t>(3 * column);
+                const size_t to = std::min(from + 3, text.size());
+                const TextExtent before = dc.GetTextExtent(text.substr(0, from));
+                const TextExtent through = dc.GetTextExtent(text.substr(0, to));
+                places[static_cast<size_t>(3 * line + column)] = Rect{before.width, 0, through.width, through.height};
+            }
+        }
+        return places;
+    }
+
+    std::optional<std::array<Rect, 9>> m_places;
+};
+
+Rect Intersection(const Rect& a, const Rect& b)
+{
+    return Rect{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+                std::min(a.bottom, b.bottom)};
+}
+
+// The three lines of small digits; a crossed-out digit's place is left white.
+void DrawSmallDigits(DeviceContext& dc, const CCell& cell, SmallDigitMarks::DigitSet crossedOut,
+                     SmallDigitPlaces& places)
 {
     Rect rect = cell.GetRect();
     dc.SetTextColor(kSmallDigitText);
@@ -60,6 +104,13 @@ void DrawSmallDigits(DeviceContext& dc, const CCell& cell)
         if (line > 0)
             rect.Offset(0, kSmallDigitsLineStep);
         dc.DrawText(kSmallDigitLines[line], rect);
+        for (int digit = 3 * line + 1; digit <= 3 * line + 3; ++digit) {
+            if ((crossedOut >> (digit - 1) & 1) == 0)
+                continue;
+            Rect place = places.Of(dc, digit);
+            place.Offset(rect.left, rect.top);
+            dc.FillSolidRect(Intersection(place, rect), kBackground);  // clipped as the text is
+        }
     }
     dc.SelectFont(previousFont);
 }
@@ -79,7 +130,9 @@ void CBoardWnd::RenderBoard(DeviceContext& dc)
 {
     dc.FillSolidRect(Rect{0, 0, m_picture.width(), m_picture.height()}, kBackground);
 
-    for (const std::unique_ptr<CCell>& cell : m_cells) {
+    SmallDigitPlaces smallDigitPlaces;
+    for (size_t i = 0; i < m_cells.size(); ++i) {
+        const CCell* cell = m_cells[i].get();
         if (cell->m_given)
             dc.FillSolidRect(cell->GetRect(), kGivenFill);
         CPatternPen pen(&dc, kCellOutline[0], kCellOutline[1], 1, kOutlinePattern);
@@ -87,7 +140,7 @@ void CBoardWnd::RenderBoard(DeviceContext& dc)
         if (!cell->m_text.empty())
             DrawCellText(dc, *cell);
         else if (m_showSmall)
-            DrawSmallDigits(dc, *cell);
+            DrawSmallDigits(dc, *cell, m_marks.CrossedOut(static_cast<int>(i)), smallDigitPlaces);
     }
 
     {
