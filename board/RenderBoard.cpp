@@ -50,38 +50,45 @@ void DrawCellText(DeviceContext& dc, const CCell& cell)
     dc.SelectFont(previousFont);
 }
 
-// Where each small digit lies in its line, measured once per drawing and only when some
+// Where the small digits lie in their lines, measured once per drawing and only when some
 // digit is crossed out, so a board without marks makes exactly the calls it always made.
 class SmallDigitPlaces {
 public:
-    // Digit 1-9's place relative to the start of its line, from the blank before it to the
-    // blank after it and as high as the line's text box. The small font must be selected.
-    const Rect& Of(DeviceContext& dc, int digit)
+    // The place of digits `first` to `last` (1-9, one line) relative to the start of their
+    // line: from the blank before `first` to the blank after `last` (the line's end after its
+    // last digit), as high as the line's text box. The small font must be selected. The
+    // places of a line's three digits tile its text box.
+    Rect Of(DeviceContext& dc, int first, int last)
     {
-        if (!m_places)
-            m_places = Measure(dc);
-        return (*m_places)[static_cast<size_t>(digit - 1)];
+        if (!m_lines)
+            m_lines = Measure(dc);
+        const Line& line = (*m_lines)[static_cast<size_t>((first - 1) / 3)];
+        return Rect{line.edges[static_cast<size_t>((first - 1) % 3)], 0,
+                    line.edges[static_cast<size_t>((last - 1) % 3 + 1)], line.height};
     }
 
 private:
-    static std::array<Rect, 9> Measure(DeviceContext& dc)
+    struct Line {
+        std::array<int, 4> edges{};  // digit k of the line lies from edges[k] to edges[k + 1]
+        int height = 0;
+    };
+
+    static std::array<Line, 3> Measure(DeviceContext& dc)
     {
-        std::array<Rect, 9> places;
-        for (int line = 0; line < 3; ++line) {
-            const std::string_view text = kSmallDigitLines[line];
-            for (int column = 0; column < 3; ++column) {
-                // Digit `column` of a line is character 3 * column + 1.
-                const size_t from = static_cast<size_t>(3 * column);
-                const size_t to = std::min(from + 3, text.size());
-                const TextExtent before = dc.GetTextExtent(text.substr(0, from));
-                const TextExtent through = dc.GetTextExtent(text.substr(0, to));
-                places[static_cast<size_t>(3 * line + column)] = Rect{before.width, 0, through.width, through.height};
+        std::array<Line, 3> lines;
+        for (size_t n = 0; n < lines.size(); ++n) {
+            const std::string_view text = kSmallDigitLines[n];
+            // Digit k is character 3k + 1, with a blank on either side but the last.
+            for (size_t k = 1; k < 4; ++k) {
+                const TextExtent extent = dc.GetTextExtent(text.substr(0, std::min(3 * k, text.size())));
+                lines[n].edges[k] = extent.width;
+                lines[n].height = extent.height;
             }
         }
-        return places;
+        return lines;
     }
 
-    std::optional<std::array<Rect, 9>> m_places;
+    std::optional<std::array<Line, 3>> m_lines;
 };
 
 Rect Intersection(const Rect& a, const Rect& b)
@@ -90,7 +97,8 @@ Rect Intersection(const Rect& a, const Rect& b)
                 std::min(a.bottom, b.bottom)};
 }
 
-// The three lines of small digits; a crossed-out digit's place is left white.
+// The three lines of small digits; a crossed-out digit's place is left white. Neighbours
+// crossed out together are painted over at once, and a line with none left is not written.
 void DrawSmallDigits(DeviceContext& dc, const CCell& cell, SmallDigitMarks::DigitSet crossedOut,
                      SmallDigitPlaces& places)
 {
@@ -100,16 +108,25 @@ void DrawSmallDigits(DeviceContext& dc, const CCell& cell, SmallDigitMarks::Digi
     dc.SetBkColor(kBackground);
     dc.SetBkMode(BackgroundMode::Opaque);
     rect.Offset(kSmallDigitsLeft, kSmallDigitsTop);
+    const auto isCrossedOut = [&](int digit) { return (crossedOut >> (digit - 1) & 1) != 0; };
     for (int line = 0; line < 3; ++line) {
         if (line > 0)
             rect.Offset(0, kSmallDigitsLineStep);
-        dc.DrawText(kSmallDigitLines[line], rect);
-        for (int digit = 3 * line + 1; digit <= 3 * line + 3; ++digit) {
-            if ((crossedOut >> (digit - 1) & 1) == 0)
+        const int firstDigit = 3 * line + 1;
+        const int lastDigit = firstDigit + 2;
+        if (!isCrossedOut(firstDigit) || !isCrossedOut(firstDigit + 1) || !isCrossedOut(lastDigit))
+            dc.DrawText(kSmallDigitLines[line], rect);
+        for (int digit = firstDigit; digit <= lastDigit; ++digit) {
+            if (!isCrossedOut(digit))
                 continue;
-            Rect place = places.Of(dc, digit);
+            int last = digit;
+            while (last < lastDigit && isCrossedOut(last + 1))
+                ++last;
+            Rect place = places.Of(dc, digit, last);
             place.Offset(rect.left, rect.top);
-            dc.FillSolidRect(Intersection(place, rect), kBackground);  // clipped as the text is
+            // Clipped as the text is: a whole line's place is exactly its opaque text box.
+            dc.FillSolidRect(Intersection(place, rect), kBackground);
+            digit = last;
         }
     }
     dc.SelectFont(previousFont);

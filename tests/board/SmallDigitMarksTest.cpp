@@ -123,22 +123,22 @@ TEST_F(SmallDigitMarksTest, KeepOnlyPossibleCrossesOutWhatEmptyCellsSeeAndShowAl
 }
 
 // The recording device measures 7 pixels a character and 17 a line, so digit 5 (the second
-// of " 4  5  6") lies from 3 to 6 characters into its line, and digit 3 up to the line's end.
+// of " 4  5  6") lies from 3 to 6 characters into its line, and digit 3 up to the line's end;
+// a line with all three crossed out is only its white text box.
 TEST_F(SmallDigitMarksTest, CrossedOutDigitsArePaintedOverWhiteRightAfterTheirLine)
 {
     RecordingDC plain;
     Board().RenderBoard(plain);
-    Board().m_marks.Toggle(kCell, 5);
-    Board().m_marks.Toggle(kCell, 3);
+    for (const int digit : {5, 3, 7, 8, 9})
+        Board().m_marks.Toggle(kCell, digit);
     RecordingDC marked;
     Board().RenderBoard(marked);
 
     std::vector<std::string> expected = plain.Log();
-    const auto after = [&](const std::string& entry) {
-        return std::find(expected.begin(), expected.end(), entry) + 1;
-    };
-    expected.insert(after("text ' 1  2  3' 75,51,140,100"), "fill 117,51,131,68 ffffff");
-    expected.insert(after("text ' 4  5  6' 75,66,140,115"), "fill 96,66,117,83 ffffff");
+    const auto at = [&](const std::string& entry) { return std::find(expected.begin(), expected.end(), entry); };
+    expected.insert(at("text ' 1  2  3' 75,51,140,100") + 1, "fill 117,51,131,68 ffffff");
+    expected.insert(at("text ' 4  5  6' 75,66,140,115") + 1, "fill 96,66,117,83 ffffff");
+    *at("text ' 7  8  9' 75,81,140,130") = "fill 75,81,131,98 ffffff";
     EXPECT_EQ(marked.Log(), expected);
 }
 
