@@ -245,12 +245,11 @@ void CMainDlg::keyPressEvent(QKeyEvent* event)
 
 void CMainDlg::contextMenuEvent(QContextMenuEvent* event)
 {
-    if (m_pBoard->geometry().contains(event->pos())) {
-        event->ignore();
-        return;
-    }
     QMenu menu(this);
-    FillContextMenu(menu);
+    if (m_pBoard->geometry().contains(event->pos()))
+        FillBoardMenu(menu);
+    else
+        FillContextMenu(menu);
     menu.exec(event->globalPos());
 }
 

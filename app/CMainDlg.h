@@ -40,6 +40,10 @@ public:
 
     // The window's context menu (right button outside the board): "&About Tessaly...".
     void FillContextMenu(QMenu& menu);
+    // The board's context menu (right button on the board): "Undo", "Redo", "Keep only
+    // possible small digits", "Show all small digits again", without shortcuts, since every
+    // key release is an entry. Undo and Redo are disabled when there is nothing to undo or redo.
+    void FillBoardMenu(QMenu& menu);
     // Runs the About box; closing it leaves the game as it was.
     void ShowAbout();
 
@@ -70,6 +74,8 @@ public slots:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // The mouse's back and forward buttons undo and redo.
+    void mousePressEvent(QMouseEvent* event) override;
 
 private slots:
     void OnQuickGame();
@@ -84,6 +90,11 @@ private slots:
     void OnPrintToPaper();
     void OnGiveHelp();  // in CMainDlgHelp.cpp
     void OnInputGame();
+    // The board menu's commands, in CMainDlgBoardMenu.cpp.
+    void OnUndo();
+    void OnRedo();
+    void OnKeepOnlyPossibleSmallDigits();
+    void OnShowAllSmallDigits();
 
 private:
     void CreateControls();

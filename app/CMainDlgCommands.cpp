@@ -12,6 +12,7 @@
 #include "SavedGameBoard.h"
 #include "SavedGameCodec.h"
 #include "UiSeam.h"
+#include "UndoStepScope.h"
 #include "WholeFile.h"
 
 #include <QCheckBox>
@@ -111,6 +112,7 @@ void CMainDlg::OnGetResult()
         m_ui.ShowMessage(QStringLiteral("Now is Hell level game! Do you know what is HELL? That means we won't show "
                                         "you the result, use your own brain!"));
     } else {
+        const UndoStepScope step(*m_pBoard);
         WriteCellValues(*m_pBoard, m_pBoard->m_solution);
         m_pBoard->Redraw();
     }
@@ -172,8 +174,11 @@ void CMainDlg::ApplySolveOutcome(const SolveOutcome& outcome)
         m_pBoard->m_puzzle = m_solvedGrid;
         m_pBoard->ShowGridAsGivens(m_solvedGrid);
         m_pBoard->m_solution = *outcome.answer;
+        // The entered digits are givens now; older steps would take them out of their cells.
+        m_pBoard->m_history.Clear();
         EndGameEntry();
     }
+    const UndoStepScope step(*m_pBoard);
     WriteCellValues(*m_pBoard, *outcome.answer);
     m_pBoard->Redraw();
     if (m_solvePurpose == SolvePurpose::SolveEnteredGame)
@@ -223,6 +228,7 @@ void CMainDlg::BeginGameEntry()
     m_pBoard->m_puzzle = Grid81{};
     m_pBoard->m_solution = Grid81{};
     m_pBoard->ShowGridAsGivens(Grid81{});
+    m_pBoard->ResetMarksAndHistory();
     ++m_gameGeneration;
     m_enteringGame = true;
     static_cast<QPushButton*>(GetDlgItem(1013))->setText(SolveCaption);

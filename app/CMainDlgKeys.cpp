@@ -3,6 +3,7 @@
 
 #include "CBoardWnd.h"
 #include "UiSeam.h"
+#include "UndoStepScope.h"
 #include "VirtualKey.h"
 
 #include <string>
@@ -18,6 +19,7 @@ void CMainDlg::SetSelectedCellText(const std::string& text)
     CCell* cell = m_pBoard->GetSelectedCell();
     if (cell->m_given)
         return;
+    const UndoStepScope step(*m_pBoard);
     cell->m_text = text;
     m_pBoard->Redraw();
 }
@@ -51,6 +53,7 @@ void CMainDlg::GiveHint()
     const int digit = m_pBoard->m_solution[index];
     if (digit < 1 || digit > 9)
         return;  // no digit to reveal here, so no hint is spent either
+    const UndoStepScope step(*m_pBoard);  // undoing it brings the cell back, not the hint
     cell->m_text = std::to_string(digit);
     ++m_hintsUsed;
     m_pBoard->Redraw();

@@ -15,6 +15,8 @@ SavedGame CaptureGame(const CBoardWnd& board, int hintsUsed)
     game.m_puzzle = board.m_puzzle;
     game.m_solution = board.m_solution;
     game.m_hintsUsed = hintsUsed;
+    for (int i = 0; i < static_cast<int>(game.m_crossedOut.size()); ++i)
+        game.m_crossedOut[static_cast<size_t>(i)] = board.m_marks.CrossedOut(i);
     return game;
 }
 
@@ -27,4 +29,7 @@ void ApplyGame(CBoardWnd& board, const SavedGame& game)
     }
     board.m_puzzle = game.m_puzzle;
     board.m_solution = game.m_solution;
+    board.ResetMarksAndHistory();
+    for (int i = 0; i < static_cast<int>(game.m_crossedOut.size()); ++i)
+        board.m_marks.SetCrossedOut(i, game.m_crossedOut[static_cast<size_t>(i)]);
 }

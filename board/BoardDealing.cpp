@@ -12,6 +12,7 @@ bool CBoardWnd::LoadPuzzle(const std::string& path, int lineNumber, int level)
     m_solution = dealt.game->solution;
     m_puzzle = dealt.game->puzzle;
     ShowGridAsGivens(m_puzzle);
+    ResetMarksAndHistory();
     Redraw();
     return true;
 }
@@ -23,6 +24,7 @@ void CBoardWnd::FillRandomGrid()
     // The givens of this game, not of the one before: saving and hints read m_puzzle.
     m_puzzle = grid;
     ShowGridAsGivens(grid);
+    ResetMarksAndHistory();
     Redraw();
 }
 

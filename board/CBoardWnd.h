@@ -1,12 +1,15 @@
 // The board window: holds the game in progress and shows it from an off-screen picture.
 #pragma once
 
+#include "BoardEntries.h"
 #include "CCell.h"
 #include "DeviceContext.h"
 #include "Grid81.h"
 #include "Random.h"
 #include "Rect.h"
+#include "SmallDigitMarks.h"
 #include "TextLayoutCache.h"
+#include "UndoHistory.h"
 
 #include <QImage>
 #include <QWidget>
@@ -53,6 +56,27 @@ public:
     // Writes the cells' texts and given flags from `grid` (non-zero: a given digit).
     void ShowGridAsGivens(const Grid81& grid);
 
+    // The player's entries: cell texts and marks. Restoring leaves given flags, the grids
+    // and the selection alone and does not redraw.
+    BoardEntries CaptureEntries() const;
+    void RestoreEntries(const BoardEntries& entries);
+    // A new game: every small digit shown again and nothing to undo or redo.
+    void ResetMarksAndHistory();
+    // Puts back the entries before the last applied step (after the next undone one) and
+    // redraw once. False, with nothing redrawn, when there is no such step.
+    bool Undo();
+    bool Redo();
+
+    // A left click at (x, y): while small digits are shown, crosses out or brings back the
+    // small digit under it in an empty cell that is not given, as one step, and redraws.
+    // False when the click touches no small digit.
+    bool ClickSmallDigit(int x, int y);
+    // In every empty cell that is not given, crosses out each small digit that already
+    // stands in the cell's row, column or box; one step, then a redraw.
+    void KeepOnlyPossibleSmallDigits();
+    // Brings back every crossed-out small digit; one step, then a redraw.
+    void ShowAllSmallDigits();
+
     const QImage& Picture() const { return m_picture; }
     RandomGenerator& Random() { return m_random; }
 
@@ -62,10 +86,14 @@ public:
     Grid81 m_solution{};
     Grid81 m_puzzle{};
     bool m_showSmall = true;
+    SmallDigitMarks m_marks;  // by cell index, kept while a cell holds a digit
+    UndoHistory m_history;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    // Left button: a small digit; every other button goes on to the parent window.
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     RandomGenerator& m_random;

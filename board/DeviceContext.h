@@ -16,6 +16,11 @@ enum class PenHandle : int { Stock = 0 };
 
 enum class BackgroundMode { Transparent, Opaque };
 
+struct TextExtent {
+    int width = 0;   // advance of the text
+    int height = 0;  // height of the font's line
+};
+
 class DeviceContext {
 public:
     virtual ~DeviceContext() = default;
@@ -43,6 +48,8 @@ public:
     // lines break only at '\n'. In opaque mode the text's own box is filled with the
     // background colour first.
     virtual void DrawText(std::string_view text, const Rect& rect) = 0;
+    // The box that DrawText fills for `text` (no line break) in the selected font.
+    virtual TextExtent GetTextExtent(std::string_view text) = 0;
 
     // The device's height in millimetres (0 when unknown) and in pixels.
     virtual int VertSizeMillimetres() const = 0;

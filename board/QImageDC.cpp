@@ -164,6 +164,12 @@ void QImageDC::DrawText(std::string_view text, const Rect& rect)
     }
 }
 
+TextExtent QImageDC::GetTextExtent(std::string_view text)
+{
+    const TextLayoutCache::Line& line = m_layouts.Find(m_selectedFont, m_painter.font(), m_image.logicalDpiY(), text);
+    return {line.width, line.height};
+}
+
 int QImageDC::VertSizeMillimetres() const
 {
     const QScreen* screen = QGuiApplication::primaryScreen();

@@ -32,6 +32,7 @@ public:
     void SetBkColor(Colour colour) override;
     void SetBkMode(BackgroundMode mode) override;
     void DrawText(std::string_view text, const Rect& rect) override;
+    TextExtent GetTextExtent(std::string_view text) override;
 
     // From the primary screen's physical resolution (the image's own without a screen).
     int VertSizeMillimetres() const override;

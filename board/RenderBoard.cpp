@@ -5,7 +5,9 @@
 #include "CPatternPen.h"
 #include "QImageDC.h"
 
+#include <algorithm>
 #include <array>
+#include <optional>
 
 namespace {
 
@@ -48,7 +50,57 @@ void DrawCellText(DeviceContext& dc, const CCell& cell)
     dc.SelectFont(previousFont);
 }
 
-void DrawSmallDigits(DeviceContext& dc, const CCell& cell)
+// Where the small digits lie in their lines, measured once per drawing and only when some
+// digit is crossed out, so a board without marks makes exactly the calls it always made.
+class SmallDigitPlaces {
+public:
+    // The place of digits `first` to `last` (1-9, one line) relative to the start of their
+    // line: from the blank before `first` to the blank after `last` (the line's end after its
+    // last digit), as high as the line's text box. The small font must be selected. The
+    // places of a line's three digits tile its text box.
+    Rect Of(DeviceContext& dc, int first, int last)
+    {
+        if (!m_lines)
+            m_lines = Measure(dc);
+        const Line& line = (*m_lines)[static_cast<size_t>((first - 1) / 3)];
+        return Rect{line.edges[static_cast<size_t>((first - 1) % 3)], 0,
+                    line.edges[static_cast<size_t>((last - 1) % 3 + 1)], line.height};
+    }
+
+private:
+    struct Line {
+        std::array<int, 4> edges{};  // digit k of the line lies from edges[k] to edges[k + 1]
+        int height = 0;
+    };
+
+    static std::array<Line, 3> Measure(DeviceContext& dc)
+    {
+        std::array<Line, 3> lines;
+        for (size_t n = 0; n < lines.size(); ++n) {
+            const std::string_view text = kSmallDigitLines[n];
+            // Digit k is character 3k + 1, with a blank on either side but the last.
+            for (size_t k = 1; k < 4; ++k) {
+                const TextExtent extent = dc.GetTextExtent(text.substr(0, std::min(3 * k, text.size())));
+                lines[n].edges[k] = extent.width;
+                lines[n].height = extent.height;
+            }
+        }
+        return lines;
+    }
+
+    std::optional<std::array<Line, 3>> m_lines;
+};
+
+Rect Intersection(const Rect& a, const Rect& b)
+{
+    return Rect{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+                std::min(a.bottom, b.bottom)};
+}
+
+// The three lines of small digits; a crossed-out digit's place is left white. Neighbours
+// crossed out together are painted over at once, and a line with none left is not written.
+void DrawSmallDigits(DeviceContext& dc, const CCell& cell, SmallDigitMarks::DigitSet crossedOut,
+                     SmallDigitPlaces& places)
 {
     Rect rect = cell.GetRect();
     dc.SetTextColor(kSmallDigitText);
@@ -56,10 +108,26 @@ void DrawSmallDigits(DeviceContext& dc, const CCell& cell)
     dc.SetBkColor(kBackground);
     dc.SetBkMode(BackgroundMode::Opaque);
     rect.Offset(kSmallDigitsLeft, kSmallDigitsTop);
+    const auto isCrossedOut = [&](int digit) { return (crossedOut >> (digit - 1) & 1) != 0; };
     for (int line = 0; line < 3; ++line) {
         if (line > 0)
             rect.Offset(0, kSmallDigitsLineStep);
-        dc.DrawText(kSmallDigitLines[line], rect);
+        const int firstDigit = 3 * line + 1;
+        const int lastDigit = firstDigit + 2;
+        if (!isCrossedOut(firstDigit) || !isCrossedOut(firstDigit + 1) || !isCrossedOut(lastDigit))
+            dc.DrawText(kSmallDigitLines[line], rect);
+        for (int digit = firstDigit; digit <= lastDigit; ++digit) {
+            if (!isCrossedOut(digit))
+                continue;
+            int last = digit;
+            while (last < lastDigit && isCrossedOut(last + 1))
+                ++last;
+            Rect place = places.Of(dc, digit, last);
+            place.Offset(rect.left, rect.top);
+            // Clipped as the text is: a whole line's place is exactly its opaque text box.
+            dc.FillSolidRect(Intersection(place, rect), kBackground);
+            digit = last;
+        }
     }
     dc.SelectFont(previousFont);
 }
@@ -79,7 +147,9 @@ void CBoardWnd::RenderBoard(DeviceContext& dc)
 {
     dc.FillSolidRect(Rect{0, 0, m_picture.width(), m_picture.height()}, kBackground);
 
-    for (const std::unique_ptr<CCell>& cell : m_cells) {
+    SmallDigitPlaces smallDigitPlaces;
+    for (size_t i = 0; i < m_cells.size(); ++i) {
+        const CCell* cell = m_cells[i].get();
         if (cell->m_given)
             dc.FillSolidRect(cell->GetRect(), kGivenFill);
         CPatternPen pen(&dc, kCellOutline[0], kCellOutline[1], 1, kOutlinePattern);
@@ -87,7 +157,7 @@ void CBoardWnd::RenderBoard(DeviceContext& dc)
         if (!cell->m_text.empty())
             DrawCellText(dc, *cell);
         else if (m_showSmall)
-            DrawSmallDigits(dc, *cell);
+            DrawSmallDigits(dc, *cell, m_marks.CrossedOut(static_cast<int>(i)), smallDigitPlaces);
     }
 
     {

@@ -1,9 +1,11 @@
-// What a saved game holds: the board as the player sees it, the dealt puzzle, its solution, the hints taken.
+// What a saved game holds: the board as the player sees it, the dealt puzzle, its solution, the hints
+// taken and the small digits the player crossed out.
 #pragma once
 
 #include "Grid81.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 struct SavedGame {
@@ -11,6 +13,8 @@ struct SavedGame {
     Grid81 m_puzzle{};                    // non-zero = a given cell
     Grid81 m_solution{};
     int m_hintsUsed = 0;  // >= 0; 3 or more leaves no hints
+    // Cell i's crossed-out small digits, bit d - 1 for digit d (bits 0-8 only).
+    std::array<std::uint16_t, 81> m_crossedOut{};
 
     bool operator==(const SavedGame&) const = default;
 };

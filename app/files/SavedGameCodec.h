@@ -1,4 +1,5 @@
-// The .sav format: four lines (cell texts, puzzle, solution, hint count), each ended by CR LF.
+// The .sav format: four lines (cell texts, puzzle, solution, hint count), each ended by CR LF,
+// and a fifth with the crossed-out small digits when there are any.
 #pragma once
 
 #include "SavedGame.h"
@@ -22,10 +23,13 @@ struct SavedGameResult {
 };
 
 // Precondition: every text is empty or one digit "1"-"9", every grid value 0-9.
-// A game in play (hint count 0-3) gives 252 bytes.
+// A game in play (hint count 0-3) without crossed-out digits gives 252 bytes. With some, a
+// fifth line follows: three characters '0'-'7' per cell, for its digits 1-3, 4-6 and 7-9,
+// where the lowest digit of each three counts 1, the next 2 and the highest 4.
 std::string EncodeSavedGame(const SavedGame& game);
 
 // Checks the whole file before anything is returned, so the caller applies all of it or none.
 // LF and CR LF line ends read the same; characters after the 81st of a line and lines after
-// the fourth are ignored.
+// the fifth are ignored. A fifth line that is not 243 characters '0'-'7' is ignored too, and
+// the game then has nothing crossed out, as it has without a fifth line.
 SavedGameResult DecodeSavedGame(std::string_view bytes);

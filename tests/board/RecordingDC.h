@@ -29,6 +29,8 @@ public:
     {
         Add("text '" + std::string(text) + "' " + Text(rect));
     }
+    // Not logged: every character is 7 pixels wide, every line 17 pixels high.
+    TextExtent GetTextExtent(std::string_view text) override { return {7 * static_cast<int>(text.size()), 17}; }
     int VertSizeMillimetres() const override { return m_vertSize; }
     int VertResPixels() const override { return m_vertRes; }
 

@@ -169,6 +169,33 @@ shot cleared
 [ "$(black_fraction "$SHOT" "$TARGET")" = 0 ] || fail "0 did not clear the cell ($SHOT)"
 more_than "$(grey_fraction "$SHOT" "$TARGET")" 0.01 || fail "the small digits did not come back ($SHOT)"
 
+# Pencil marks and undo: a click on small digit 5 of the empty target cell crosses it out
+# (its place turns white, digit 1 stays); Undo from the board's right-click menu brings it back.
+check_marks_and_undo() {
+  local left top
+  left=$(( ORIGIN_X + $(cell_left "$TARGET") ))
+  top=$(( ORIGIN_Y + $(cell_top "$TARGET") ))
+  # zone_grey PICTURE DX DY W H: the share of small-digit grey in that part of the target cell
+  zone_grey() {
+    convert "$1" -crop "${4}x${5}+$(( $(cell_left "$TARGET") + $2 ))+$(( $(cell_top "$TARGET") + $3 ))" +repage \
+      -fuzz 12% -fill black -opaque 'rgb(180,180,180)' -fill white +opaque black -format '%[fx:1-mean]' info:
+  }
+  # Digit 5 has the middle ninth of the cell (22..43, 17..32), digit 1 the top-left one.
+  xdotool mousemove $(( left + 32 )) $(( top + 24 )) click 1
+  shot mark-crossed-out
+  [ "$(zone_grey "$SHOT" 22 17 22 16)" = 0 ] || fail "small digit 5 is still drawn after its click ($SHOT)"
+  more_than "$(zone_grey "$SHOT" 4 4 17 12)" 0.01 || fail "small digit 1 went too ($SHOT)"
+
+  xdotool click 3
+  sleep 0.4
+  # The menu opens at the pointer; "Undo" is its first entry.
+  xdotool mousemove $(( left + 32 + 30 )) $(( top + 24 + 12 )) click 1
+  xdotool mousemove $(( left + 32 )) $(( top + 24 ))
+  shot undo
+  more_than "$(zone_grey "$SHOT" 22 17 22 16)" 0.01 || fail "Undo did not bring small digit 5 back ($SHOT)"
+}
+check_marks_and_undo
+
 # ---- Real key events by keycode: held keys, other layouts, system keys ----
 point_at() {  # point_at CELL: the pointer over the cell, which selects it
   xdotool mousemove $(( ORIGIN_X + $(cell_left "$1") + 32 )) $(( ORIGIN_Y + $(cell_top "$1") + 24 ))

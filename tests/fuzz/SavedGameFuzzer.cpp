@@ -2,6 +2,7 @@
 #include "FuzzCheck.h"
 #include "SavedGameCodec.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -23,6 +24,7 @@ void CheckGame(const SavedGame& game)
         FUZZ_CHECK(game.m_solution[i] >= 0 && game.m_solution[i] <= 9);
         if (game.m_puzzle[i] != 0)
             FUZZ_CHECK(game.m_texts[i] == std::to_string(game.m_puzzle[i]));
+        FUZZ_CHECK(game.m_crossedOut[i] <= 0x1FF);
     }
 }
 
@@ -36,7 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckGame(*decoded.game);
 
     const std::string saved = EncodeSavedGame(*decoded.game);
-    FUZZ_CHECK(saved.size() == 3 * 83 + std::to_string(decoded.game->m_hintsUsed).size() + 2);
+    const bool anyCrossedOut = std::ranges::any_of(decoded.game->m_crossedOut, [](auto digits) { return digits != 0; });
+    FUZZ_CHECK(saved.size() == 3 * 83 + std::to_string(decoded.game->m_hintsUsed).size() + 2 + (anyCrossedOut ? 245 : 0));
     const SavedGameResult reloaded = DecodeSavedGame(saved);
     FUZZ_CHECK(reloaded.game);
     FUZZ_CHECK(*reloaded.game == *decoded.game);
