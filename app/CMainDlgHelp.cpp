@@ -11,6 +11,8 @@
 
 void CMainDlg::OnGiveHelp()
 {
+    if (RefuseDuringGameEntry())
+        return;
     // The board as the player sees it: givens and typed digits. The small digits are the
     // player's notes and prove nothing.
     const Grid81 board = ReadCellValues(*m_pBoard);

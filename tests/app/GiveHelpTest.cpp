@@ -70,6 +70,7 @@ TEST_F(SolveThreadEnteredPuzzleTest, SaysTheRatingOrThatThereAreSeveralSolutions
         {TwoSolutions, "This puzzle has more than one solution; the board shows one of them."},
     };
     for (const auto& [entered, message] : cases) {
+        m_ui.m_answers = {true};  // clear the board for the entry
         Press(1013);
         SetGame(entered, std::string(81, '.'), std::string(81, '.'));
         m_ui.m_messages.clear();
