@@ -1,6 +1,7 @@
 # Runs tessaly-solve --rate and --explain: one grid with one solution, one with two, one with
 # none, a full one; the steps of one grid; both options together refused.
 # Called as: cmake -DSOLVE=<path of tessaly-solve> -DWORK_DIR=<scratch folder> -P RateCommandTest.cmake
+# In a cross build EMULATOR names what runs it (Wine); Windows ends its output lines with CR LF.
 set(pointing "2.1.74..589..51.7.547..6.136....9.5.9.2..7.3.1......294..79.3.1719.6.54.3.8145..7")
 set(input "${WORK_DIR}/rate-input.txt")
 file(WRITE "${input}"
@@ -9,7 +10,8 @@ file(WRITE "${input}"
   "55...............................................................................\n"
   "437892615821536749956471823542169387369748152178325964684953271295617438713284596\n")
 
-execute_process(COMMAND "${SOLVE}" --rate INPUT_FILE "${input}" OUTPUT_VARIABLE out RESULT_VARIABLE status)
+execute_process(COMMAND ${EMULATOR} "${SOLVE}" --rate INPUT_FILE "${input}" OUTPUT_VARIABLE out RESULT_VARIABLE status)
+string(REPLACE "\r\n" "\n" out "${out}")
 set(expected "1 2.6 pointing\n2+ T&E needs trial and error\n0 - no solution\n1 0.0 none\n")
 if(NOT status EQUAL 0 OR NOT out STREQUAL expected)
   message(FATAL_ERROR "--rate: expected\n${expected}got (status ${status})\n${out}")
@@ -17,7 +19,8 @@ endif()
 
 # The pointing step comes first; then only singles, one line for each of the 38 empty cells.
 file(WRITE "${input}" "${pointing}\n")
-execute_process(COMMAND "${SOLVE}" --explain INPUT_FILE "${input}" OUTPUT_VARIABLE out RESULT_VARIABLE status)
+execute_process(COMMAND ${EMULATOR} "${SOLVE}" --explain INPUT_FILE "${input}" OUTPUT_VARIABLE out RESULT_VARIABLE status)
+string(REPLACE "\r\n" "\n" out "${out}")
 # Lines hold semicolons, so they are counted and cut out as text, not as a CMake list.
 string(REGEX REPLACE "[^\n]" "" newlines "${out}")
 string(LENGTH "${newlines}" count)
@@ -29,14 +32,14 @@ if(NOT status EQUAL 0 OR NOT count EQUAL 40 OR NOT first STREQUAL expected_first
   message(FATAL_ERROR "--explain: expected 40 lines from\n${expected_first}\nto the rating, got (status ${status})\n${out}")
 endif()
 
-execute_process(COMMAND "${SOLVE}" --help OUTPUT_VARIABLE out)
+execute_process(COMMAND ${EMULATOR} "${SOLVE}" --help OUTPUT_VARIABLE out)
 foreach(option --rate --explain)
   if(NOT out MATCHES "${option}")
     message(FATAL_ERROR "--help does not describe ${option}:\n${out}")
   endif()
 endforeach()
 
-execute_process(COMMAND "${SOLVE}" --rate --explain INPUT_FILE "${input}"
+execute_process(COMMAND ${EMULATOR} "${SOLVE}" --rate --explain INPUT_FILE "${input}"
   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
 if(status EQUAL 0 OR NOT err MATCHES "do not go together")
   message(FATAL_ERROR "--rate with --explain must be refused, got status ${status}:\n${err}")
