@@ -147,6 +147,8 @@ TEST_F(UndoRedoTest, UndoAndRedoWalkAMixedSequenceOfStepsExactly)
     EXPECT_FALSE(CanRedo());
     ChooseFromBoardMenu("Undo");
     EXPECT_EQ(Entries(), history[history.size() - 3]);
+    ChooseFromBoardMenu("Undo");
+    EXPECT_EQ(Entries(), history[history.size() - 4]) << "the two undone steps are gone";
 }
 
 TEST_F(UndoRedoTest, EveryNewGameShowsAllSmallDigitsAndStartsAnEmptyHistory)
