@@ -77,8 +77,6 @@ TEST_F(GameEntryTest, QuickGameWithoutDataFileLeavesTheEntryRunning)
     Click(Qt::Key_4);
     Press(1007);
     EXPECT_EQ(m_ui.m_messages.last(), "error! can't read data.dat, the game on the board stays");
-    EXPECT_EQ(Caption(1013), "Solve");
-    EXPECT_EQ(Text(0), "4");
     m_ui.m_questions.clear();
     Press(1013);
     EXPECT_TRUE(m_ui.m_questions.isEmpty());

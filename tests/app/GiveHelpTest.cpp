@@ -15,14 +15,6 @@ constexpr std::string_view PointingFirst =
 // The right 3 typed into cell 1, and an 8 into cell 3, which repeats nothing but is wrong.
 const std::string WrongEightTyped = With(With(std::string(PointingFirst), 1, '3'), 3, '8');
 
-struct HelpCase {
-    const char* name;
-    std::string shown;
-    std::string givens;
-    QString message;
-    int selected;  // -1: the selection stays where it was
-};
-
 }  // namespace
 
 using GiveHelpTest = GameWindowFixture;
@@ -31,7 +23,13 @@ using GiveHelpTest = GameWindowFixture;
 // cell 68 row 6, column 8.
 TEST_F(GiveHelpTest, PointsAtWhatIsWrongOrExplainsTheNextDigitAndWritesNothing)
 {
-    const HelpCase cases[] = {
+    const struct {
+        const char* name;
+        std::string shown;
+        std::string givens;
+        QString message;
+        int selected;  // -1: the selection stays where it was
+    } cases[] = {
         {"repeated", With(TwoSolutions, 5, '7'), TwoSolutions,
          "The 7 in the highlighted cell repeats in its column.", 5},
         {"wrong", WrongEightTyped, std::string(PointingFirst),
@@ -45,7 +43,7 @@ TEST_F(GiveHelpTest, PointsAtWhatIsWrongOrExplainsTheNextDigitAndWritesNothing)
         {"complete", std::string(SolvedGrid), std::string(SolvedGrid), "The board is complete.", -1},
         {"stuck", TwoSolutions, TwoSolutions, "No step I know of is left; the next digit needs trial and error.", 5},
     };
-    for (const HelpCase& test : cases) {
+    for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
         SetGame(test.shown, test.givens, SolvedGrid);
         Select(80);

@@ -17,21 +17,10 @@ constexpr int SettleMilliseconds = 40;
 
 // One event as an X server sends it: X keycodes 10-19 are the main-row digits.
 struct Step {
-    char kind;         // 'p' press, 'r' release, 'm' mouse move, 'w' wait the settle time out
+    char kind;         // 'p' press, 'r' release, 'm' mouse move
     int keycode;
     unsigned long time;
 };
-
-struct FilterCase {
-    const char* name;
-    std::vector<Step> steps;
-    std::vector<int> expected;          // codes reported once all steps are done
-    std::vector<int> beforeSettling;    // codes reported before the last wait
-};
-
-void PrintTo(const FilterCase& test, std::ostream* out) { *out << test.name; }
-
-class KeyReleaseFilterTest : public testing::TestWithParam<FilterCase> {};
 
 void Send(QWidget& window, const Step& step)
 {
@@ -47,42 +36,38 @@ void Send(QWidget& window, const Step& step)
     QApplication::sendEvent(&window, &event);
 }
 
-TEST_P(KeyReleaseFilterTest, ActsOnceOnTheFinalReleaseAndKeepsTheOrder)
+// Keycode 17 is 8 (code 56), 11 is 2 (code 50). Each case ends by waiting the settle time out.
+TEST(KeyReleaseFilterTest, ActsOnceOnTheFinalReleaseAndKeepsTheOrder)
 {
-    QWidget window;
-    window.show();
-    std::vector<int> reported;
-    new KeyReleaseFilter(&window, [&](int code) { reported.push_back(code); }, SettleMilliseconds);
-    std::vector<int> beforeLastWait;
-    for (const Step& step : GetParam().steps) {
-        if (step.kind == 'w') {
-            beforeLastWait = reported;
-            QTest::qWait(SettleMilliseconds * 3);
-        } else {
+    const struct {
+        const char* name;
+        std::vector<Step> steps;
+        std::vector<int> beforeSettling;  // codes reported before the wait
+        std::vector<int> expected;        // and after it
+    } cases[] = {
+        {"held key repeats as pairs with one time",
+         {{'p', 17, 1000}, {'r', 17, 1660}, {'p', 17, 1660}, {'r', 17, 1700}, {'p', 17, 1700}, {'r', 17, 1740},
+          {'p', 17, 1740}, {'r', 17, 2500}}, {}, {56}},
+        {"two taps of one key act twice", {{'p', 17, 1000}, {'r', 17, 1080}, {'p', 17, 1150}, {'r', 17, 1230}},
+         {56}, {56, 56}},
+        {"another key lets the waiting release act first",
+         {{'p', 17, 1000}, {'r', 17, 1080}, {'p', 11, 1080}, {'r', 11, 1150}}, {56}, {56, 50}},
+        {"a mouse move lets the waiting release act first", {{'p', 17, 1000}, {'r', 17, 1080}, {'m', 0, 0}}, {56},
+         {56}},
+        {"release without press is ignored", {{'r', 17, 1080}}, {}, {}},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        QWidget window;
+        window.show();
+        std::vector<int> reported;
+        new KeyReleaseFilter(&window, [&](int code) { reported.push_back(code); }, SettleMilliseconds);
+        for (const Step& step : test.steps)
             Send(window, step);
-        }
+        EXPECT_EQ(reported, test.beforeSettling);
+        QTest::qWait(SettleMilliseconds * 3);
+        EXPECT_EQ(reported, test.expected);
     }
-    EXPECT_EQ(beforeLastWait, GetParam().beforeSettling);
-    EXPECT_EQ(reported, GetParam().expected);
 }
-
-// Keycode 17 is 8 (code 56), 11 is 2 (code 50).
-INSTANTIATE_TEST_SUITE_P(
-    Cases, KeyReleaseFilterTest,
-    testing::Values(
-        FilterCase{"HeldKeyRepeatsAsPairsWithOneTime",
-                   {{'p', 17, 1000}, {'r', 17, 1660}, {'p', 17, 1660}, {'r', 17, 1700}, {'p', 17, 1700},
-                    {'r', 17, 1740}, {'p', 17, 1740}, {'r', 17, 2500}, {'w', 0, 0}},
-                   {56}, {}},
-        FilterCase{"TwoTapsOfOneKeyActTwice",
-                   {{'p', 17, 1000}, {'r', 17, 1080}, {'p', 17, 1150}, {'r', 17, 1230}, {'w', 0, 0}},
-                   {56, 56}, {56}},
-        FilterCase{"AnotherKeyLetsTheWaitingReleaseActFirst",
-                   {{'p', 17, 1000}, {'r', 17, 1080}, {'p', 11, 1080}, {'r', 11, 1150}, {'w', 0, 0}},
-                   {56, 50}, {56}},
-        FilterCase{"MouseMoveLetsTheWaitingReleaseActFirst",
-                   {{'p', 17, 1000}, {'r', 17, 1080}, {'m', 0, 0}, {'w', 0, 0}}, {56}, {56}},
-        FilterCase{"ReleaseWithoutPressIsIgnored", {{'r', 17, 1080}, {'w', 0, 0}}, {}, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -140,9 +140,8 @@ TEST(StepTechniques, EachFindsItsStepAndNoneOnItsNearMiss)
 // A chain's difficulty grows by 0.1 each time its length (nodes - 2) passes 4, 6, 8, 12, 16, ...
 TEST(StepTechniques, ChainsGetHarderWithLength)
 {
-    const std::pair<int, std::string_view> cases[] = {{4, "6.6"},  {6, "6.6"},  {7, "6.7"},  {8, "6.7"},
-                                                      {9, "6.8"},  {10, "6.8"}, {11, "6.9"}, {14, "6.9"},
-                                                      {15, "7.0"}, {18, "7.0"}, {19, "7.1"}};
+    const std::pair<int, std::string_view> cases[] = {
+        {6, "6.6"}, {7, "6.7"}, {10, "6.8"}, {11, "6.9"}, {14, "6.9"}, {15, "7.0"}, {19, "7.1"}};
     for (const auto& [nodes, difficulty] : cases)
         EXPECT_EQ(FormatDifficulty(ChainDifficulty(Technique::XChain, nodes)), difficulty) << nodes << " nodes";
 }
@@ -152,11 +151,8 @@ TEST(StepTechniques, ChainsGetHarderWithLength)
 TEST(StepTechniques, TheSolverTakesTheEasiestStepAndRatesByTheHardest)
 {
     EXPECT_EQ(FindEasiestStep(CandidateGrid(Board(Midgame)))->technique, Technique::HiddenSingleInBox);
-    const PuzzleRating empty = RatePuzzle(Grid81{});
-    EXPECT_TRUE(empty.needsTrialAndError);
-    Grid81 full = Board(LastInRow);
-    full = SolveWithSteps(Board(EndgamePairs)).end.Values();
-    const PuzzleRating nothingLeft = RatePuzzle(full);
+    EXPECT_TRUE(RatePuzzle(Grid81{}).needsTrialAndError);
+    const PuzzleRating nothingLeft = RatePuzzle(SolveWithSteps(Board(EndgamePairs)).end.Values());
     EXPECT_FALSE(nothingLeft.needsTrialAndError);
     EXPECT_FALSE(nothingLeft.hardest.has_value());
 }

@@ -1,8 +1,9 @@
-// SolveGrid: its documented cases, the faults it fixes and the public hard grids.
+// SolveGrid and CountSolutions: their documented cases, the faults they fix and the public hard grids.
 #include "GridChecks.h"
 #include "GridText.h"
 #include "PuzzleMaker.h"
 #include "ReferenceSolver.h"
+#include "SolutionCount.h"
 #include "Solver.h"
 
 #include <gtest/gtest.h>
@@ -26,18 +27,21 @@ Grid81 With(Grid81 grid, std::initializer_list<std::pair<int, int>> changes)
     return grid;
 }
 
-TEST(SolverTest, GridsWithoutAnAnswerLeaveTheResultUntouched)
+TEST(SolverTest, GridsWithoutAnAnswerLeaveTheResultUntouchedAndCountNone)
 {
     const Grid81 full = GridFromText(kEmptyGridCompletion);
     const Grid81 grids[] = {
         With(full, {{1, full[0]}}),  // the plain search copies a full grid out unchecked
         // the plain search misses a repeat whose row, column and box have no empty cell
         With(full, {{0, full[1]}, {80, 0}}),
+        With(Grid81{}, {{0, 4}, {20, 4}}),  // two givens in one box
         GridFromText(".12345678" "9........" "........." "........." "........."
                      "........." "........." "........." "........."),
         With(Grid81{}, {{40, 10}}),
+        With(Grid81{}, {{40, -1}}),
         // propagation leaves it open; at the first open cell no digit survives propagation
-        GridFromText("...45...........238....34...143..89........1..97..43....1..29..6.29..53.97...1.4.")};
+        GridFromText("...45...........238....34...143..89........1..97..43....1..29..6.29..53.97...1.4."),
+        GridFromText("3........2......1.....2.......63...1..8....767465.93.86...824..43579..8.9...5...7")};
     Grid81 untouched;
     untouched.fill(7);
     for (const Grid81& grid : grids) {
@@ -45,58 +49,77 @@ TEST(SolverTest, GridsWithoutAnAnswerLeaveTheResultUntouched)
         Grid81 result = untouched;
         EXPECT_FALSE(SolveGrid(grid, result));
         EXPECT_EQ(result, untouched);
+        Grid81 completion{};
+        EXPECT_EQ(CountSolutions(grid, 2, completion), 0);
+        EXPECT_EQ(completion, Grid81{});
     }
 }
 
-TEST(SolverTest, PublicHardGridsGiveTheirKnownAnswers)
+// Rectangles of the full grid whose two digits can swap: rows 0/3 x columns 0/1, rows 1/4 x
+// columns 6/7, rows 2/5 x columns 3/4; each emptied one doubles the completions.
+TEST(SolverTest, CountSolutionsCountsUpToTheLimit)
 {
-    const Grid81 antiBruteForce = GridFromText(kAntiBruteForce);
-    Grid81 result{};
-    ASSERT_TRUE(SolveGrid(antiBruteForce, result));
-    EXPECT_TRUE(IsValidCompletionOf(antiBruteForce, result));
-    EXPECT_EQ(FormatGrid(result).substr(0, 9), "987654321");
-    EXPECT_TRUE(HasUniqueCompletion(antiBruteForce));
-
-    const Grid81 many = GridFromText(kManyCompletions);
-    ASSERT_TRUE(SolveGrid(many, result));
-    EXPECT_EQ(FormatGrid(result),
-              "138246579659137248274598163745682391813459627926713854487325916362971485591864732");
-    EXPECT_FALSE(HasUniqueCompletion(many));
-}
-
-TEST(SolverTest, LeavesTheCallersGridAloneAndStaysWithin82Frames)
-{
-    for (const Grid81& grid : {GridFromText(kAntiBruteForce), GridFromText(kManyCompletions), Grid81{}}) {
-        const Grid81 copy = grid;
-        Grid81 result{};
-        SolveStats stats;
-        SolveGrid(grid, result, stats);
-        EXPECT_EQ(grid, copy);
-        EXPECT_GE(stats.deepestFrame, 1) << FormatGrid(grid);
-        EXPECT_LE(stats.deepestFrame, 82) << FormatGrid(grid);
+    Grid81 threeRectangles = GridFromText(kEmptyGridCompletion);
+    for (const int cell : {0, 1, 27, 28, 15, 16, 42, 43, 21, 22, 48, 49})
+        threeRectangles[cell] = 0;
+    const struct {
+        Grid81 grid;
+        int limit;
+        int expected;
+    } cases[] = {
+        {GridFromText(kEmptyGridCompletion), 2, 1},
+        {With(GridFromText(kEmptyGridCompletion), {{80, 0}}), 5, 1},
+        {threeRectangles, 100, 8},
+        {threeRectangles, 5, 5},
+        {threeRectangles, 0, 0},
+        {Grid81{}, 1000, 1000},
+        {GridFromText(kAntiBruteForce), 2, 1},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(testing::Message() << FormatGrid(test.grid) << " limit " << test.limit);
+        Grid81 completion{};
+        const int count = CountSolutions(test.grid, test.limit, completion);
+        EXPECT_EQ(count, test.expected);
+        EXPECT_EQ(CountSolutions(test.grid, test.limit), count);
+        if (count > 0)
+            EXPECT_TRUE(IsValidCompletionOf(test.grid, completion)) << FormatGrid(completion);
     }
 }
 
-// A grid with one completion is answered by the count up to two alone; only a grid with
-// several needs the further searches for the smallest.
-TEST(SolverTest, OneCompletionCostsOneCountToTwo)
+// The public hard grids give their known answers; a grid with one completion is answered by
+// the count up to two alone, and only one with several needs the further searches for the
+// smallest. The caller's grid stays as it was, and the search within 82 frames.
+TEST(SolverTest, AnswersAreTheSmallestCompletionsAndOneCompletionCostsOneCount)
 {
     const struct {
         const char* grid;
         bool unique;
+        const char* answer;  // its start, or empty where only its validity is checked
     } cases[] = {
-        {kAntiBruteForce, true},
-        {".13........2.4.6.19......5..7......5.965.2.......6.8..3.5.......6.3.9.......2..8.", true},
-        {"..8...7....1....6.3.2.....86..2.4.......93.....4....83.7.6.8..98..14.3.7....7....", true},
-        {kEmptyGridCompletion, true},
-        {kManyCompletions, false},
-        {".13........2.4.6.19......5..7......5.965.2.......6.8..3.5.......6.3.9.......2....", false},
+        {kAntiBruteForce, true, "987654321"},
+        {".13........2.4.6.19......5..7......5.965.2.......6.8..3.5.......6.3.9.......2..8.", true, ""},
+        {"..8...7....1....6.3.2.....86..2.4.......93.....4....83.7.6.8..98..14.3.7....7....", true, ""},
+        {kEmptyGridCompletion, true, kEmptyGridCompletion},
+        {kManyCompletions, false,
+         "138246579659137248274598163745682391813459627926713854487325916362971485591864732"},
+        {".13........2.4.6.19......5..7......5.965.2.......6.8..3.5.......6.3.9.......2....", false, ""},
+        {".................................................................................", false,
+         kEmptyGridCompletion},
     };
     for (const auto& test : cases) {
+        SCOPED_TRACE(test.grid);
+        const Grid81 grid = GridFromText(test.grid);
+        const Grid81 copy = grid;
         Grid81 result{};
         SolveStats stats;
-        ASSERT_TRUE(SolveGrid(GridFromText(test.grid), result, stats)) << test.grid;
-        EXPECT_EQ(stats.searches == 1, test.unique) << test.grid << " " << stats.searches;
+        ASSERT_TRUE(SolveGrid(grid, result, stats));
+        EXPECT_EQ(grid, copy);
+        EXPECT_TRUE(IsValidCompletionOf(grid, result));
+        EXPECT_EQ(FormatGrid(result).substr(0, std::string_view(test.answer).size()), test.answer);
+        EXPECT_EQ(stats.searches == 1, test.unique) << stats.searches;
+        EXPECT_EQ(HasUniqueCompletion(grid), test.unique);
+        EXPECT_GE(stats.deepestFrame, 1);
+        EXPECT_LE(stats.deepestFrame, 82);
     }
 }
 

@@ -32,6 +32,17 @@ SavedGame Game(int hints)
     return game;
 }
 
+// Cell 0 without 1, 5 and 9; cell 2 without 2, 3, 4 and 8; cell 80 without every digit.
+SavedGame Marked(int hints)
+{
+    SavedGame game = Game(hints);
+    game.m_crossedOut[0] = 0b100010001;
+    game.m_crossedOut[2] = 0b010001110;
+    game.m_crossedOut[80] = 0x1FF;
+    return game;
+}
+const std::string kMarks = "124000612" + std::string(231, '0') + "777";
+
 std::string File(const std::string& hints, const std::string& end = "\r\n", const std::string& shown = kShown,
                  const std::string& puzzle = kPuzzle, const std::string& solution = kSolution)
 {
@@ -49,6 +60,28 @@ TEST(SavedGameCodecTest, GameInPlayIsFourCrLfLinesOf252Bytes)
     const std::string bytes = EncodeSavedGame(Game(1));
     EXPECT_EQ(bytes, File("1"));
     EXPECT_EQ(bytes.size(), 252u);
+}
+
+// Crossed-out digits go in a fifth line, only when there are any; one that is not such a line is ignored.
+TEST(SavedGameCodecTest, MarksAreAFifthLineReadOnlyWhenWellFormed)
+{
+    EXPECT_EQ(EncodeSavedGame(Marked(2)), File("2") + kMarks + "\r\n");
+    struct Case { const char* name; std::string fifth; bool marks; };
+    const Case cases[] = {
+        {"CrLf", kMarks + "\r\n", true},
+        {"LfAndLinesAfterIt", kMarks + "\nmore\r\n", true},
+        {"NoLineEnd", kMarks, true},
+        {"OneShort", kMarks.substr(1) + "\r\n", false},
+        {"OneMore", kMarks + "0\r\n", false},
+        {"An8", WithChar(kMarks, 100, '8') + "\r\n", false},
+        {"ALetter", WithChar(kMarks, 242, 'a') + "\r\n", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const SavedGameResult decoded = DecodeSavedGame(File("2") + c.fifth);
+        ASSERT_TRUE(decoded.game);
+        EXPECT_EQ(*decoded.game, c.marks ? Marked(2) : Game(2));
+    }
 }
 
 // Texts come from line 1 and only line 2 makes a cell given, so typed and hinted cells stay typed.
