@@ -19,6 +19,8 @@ fail() {
   echo "FAIL: $*" >&2
   exit 1
 }
+# shellcheck source=/dev/null
+. "$(dirname "$0")/start-xvfb.sh"
 
 echo "-- $DEB"
 dpkg-deb --info "$DEB"
@@ -73,22 +75,7 @@ echo "3 grids answered"
 
 echo "-- the unpacked game under Xvfb"
 mkdir -p "$SHOTS"
-display_number=
-for n in $(seq 161 230); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-    display_number=$n
-    break
-  fi
-done
-[ -n "$display_number" ] || fail "no free X display number"
-export DISPLAY=:$display_number
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-XVFB_PID=$!
-for _ in $(seq 50); do
-  xdotool getdisplaygeometry >/dev/null 2>&1 && break
-  sleep 0.1
-done
+start_xvfb 161 230
 "$ROOT/usr/bin/tessaly" &
 GAME_PID=$!
 WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name "Brevmark Tessaly for windows" | head -n 1) ||

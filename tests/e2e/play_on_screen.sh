@@ -42,24 +42,10 @@ fail() {
   echo "FAIL: $*" >&2
   exit 1
 }
+# shellcheck source=/dev/null
+. "$(dirname "$0")/../../scripts/start-xvfb.sh"
 
-display_number=
-for n in $(seq 91 160); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-    display_number=$n
-    break
-  fi
-done
-[ -n "$display_number" ] || fail "no free X display number"
-export DISPLAY=:$display_number
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-XVFB_PID=$!
-for _ in $(seq 50); do
-  xdotool getdisplaygeometry >/dev/null 2>&1 && break
-  sleep 0.1
-done
-xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start on $DISPLAY"
+start_xvfb 91 160
 
 "$GAME" &
 GAME_PID=$!
