@@ -16,6 +16,31 @@
 
 namespace {
 
+// The breadth-first walk both searches share: for every node reached, the node it was
+// reached from and its distance from the start (unreached nodes come from -1).
+struct ChainWalk {
+    std::vector<int> from;
+    std::vector<int> depth;
+
+    // `expand(node, reach)` calls reach(next) for every node that `node` implies.
+    template <typename Expand>
+    ChainWalk(int nodeCount, int start, Expand expand) : from(nodeCount, -1), depth(nodeCount, 0)
+    {
+        std::vector<int> queue = {start};
+        from[start] = start;
+        for (size_t head = 0; head < queue.size(); ++head) {
+            const int node = queue[head];
+            expand(node, [&](int next) {
+                if (from[next] >= 0)
+                    return;
+                from[next] = node;
+                depth[next] = depth[node] + 1;
+                queue.push_back(next);
+            });
+        }
+    }
+};
+
 // The chain that removed the most with the fewest nodes so far.
 struct BestChain {
     std::optional<Step> step;
@@ -92,30 +117,19 @@ void SearchXChains(const CandidateGrid& grid, const std::bitset<81>& withDigit, 
     for (int first = 0; first < 81; ++first) {
         if (strong[first].empty())
             continue;
-        std::array<int, 162> from;
-        std::array<int, 162> depth{};
-        from.fill(-1);
-        std::vector<int> queue = {2 * first};
-        from[2 * first] = 2 * first;
-        for (size_t head = 0; head < queue.size(); ++head) {
-            const int node = queue[head];
+        const ChainWalk walk(162, 2 * first, [&](int node, const auto& reach) {
             const int cell = node / 2;
-            const auto reach = [&](int next) {
-                if (from[next] >= 0)
-                    return;
-                from[next] = node;
-                depth[next] = depth[node] + 1;
-                queue.push_back(next);
-            };
             if (node % 2 == 0) {
                 for (const int next : strong[cell])
                     reach(2 * next + 1);
-                continue;
+                return;
             }
             for (const int next : PeersOf(cell))
                 if (grid.Has(next, digit))
                     reach(2 * next);
-        }
+        });
+        const std::vector<int>& from = walk.from;
+        const std::vector<int>& depth = walk.depth;
         for (int last = 0; last < 81; ++last) {
             const int end = 2 * last + 1;
             if (last == first || from[end] < 0 || depth[end] + 1 < 4)
@@ -158,30 +172,20 @@ void SearchXYChains(const CandidateGrid& grid, const std::array<std::bitset<81>,
         for (int z = 1; z <= 9; ++z) {
             if (!grid.Has(first, z))
                 continue;
-            std::vector<int> from(NodeCount, -1);
-            std::vector<int> depth(NodeCount, 0);
             const int start = 20 * first + 2 * z;
-            std::vector<int> queue = {start};
-            from[start] = start;
-            for (size_t head = 0; head < queue.size(); ++head) {
-                const int node = queue[head];
+            const ChainWalk walk(NodeCount, start, [&](int node, const auto& reach) {
                 const int cell = node / 20;
                 const int digit = (node % 20) / 2;
-                const auto reach = [&](int next) {
-                    if (from[next] >= 0)
-                        return;
-                    from[next] = node;
-                    depth[next] = depth[node] + 1;
-                    queue.push_back(next);
-                };
                 if (node % 2 == 0) {
                     reach(20 * cell + 2 * LowestDigit(DigitMask(grid.Candidates(cell) & ~DigitBit(digit))) + 1);
-                    continue;
+                    return;
                 }
                 for (const int peer : PeersOf(cell))
                     if (isPair(peer) && grid.Has(peer, digit))
                         reach(20 * peer + 2 * digit);
-            }
+            });
+            const std::vector<int>& from = walk.from;
+            const std::vector<int>& depth = walk.depth;
             for (int last = 0; last < 81; ++last) {
                 const int end = 20 * last + 2 * z + 1;
                 // Each cell of the chain is two nodes: "not d", then "its other digit".
