@@ -8,17 +8,13 @@
 
 #include <fstream>
 
-namespace {
-
-void ExpectCellsShowGivens(BoardOnDialog& dialog, const Grid81& givens)
+static void ExpectCellsShowGivens(BoardOnDialog& dialog, const Grid81& givens)
 {
     for (int i = 0; i < 81; ++i) {
         EXPECT_EQ(dialog.Cell(i).m_given, givens[i] != 0) << i;
         EXPECT_EQ(dialog.Cell(i).m_text, givens[i] != 0 ? std::to_string(givens[i]) : "") << i;
     }
 }
-
-}  // namespace
 
 // Every draw 0: Very Easy blanks column 0 of each row. A missing file leaves everything as it was.
 TEST(LoadPuzzle, DealsTheLineAsGivensAndAMissingFileChangesNothing)
@@ -46,7 +42,7 @@ TEST(LoadPuzzle, DealsTheLineAsGivensAndAMissingFileChangesNothing)
     EXPECT_EQ(dialog.board->Picture(), picture);
 }
 
-// The givens of the new game replace those of the game before, in the cells and in m_puzzle.
+// The new grid's givens replace those of the game before, in the cells and in m_puzzle.
 TEST(FillRandomGrid, RandomGridBecomesSolutionPuzzleAndGivens)
 {
     StdRandomGenerator random, same;

@@ -24,8 +24,7 @@ struct BoardOnDialog {
         board = new CBoardWnd(&dialog, random);
         frame->setGeometry(0, 0, 588, 442);
         board->SizeToFrame();
-        const QRect area = frame->geometry();
-        board->CreateCells(Rect{area.left(), area.top(), area.right() + 1, area.bottom() + 1});
+        board->CreateCells(Rect{0, 0, 588, 442});  // the frame's rectangle
         board->RenderBoard();
         dialog.resize(600, 460);
         dialog.show();
@@ -89,17 +88,15 @@ private:
     static std::string Point(int x, int y) { return std::to_string(x) + "," + std::to_string(y); }
     static std::string Text(const Rect& r) { return Point(r.left, r.top) + "," + Point(r.right, r.bottom); }
     static std::string Name(PenHandle p) { return p == PenHandle::Stock ? "stock" : "P" + std::to_string(int(p)); }
-    static std::string Hex(Colour colour)
+    static std::string Hex(Colour c)
     {
         char text[8];
-        std::snprintf(text, sizeof text, "%02x%02x%02x", colour.red, colour.green, colour.blue);
+        std::snprintf(text, sizeof text, "%02x%02x%02x", c.red, c.green, c.blue);
         return text;
     }
     void Add(const std::string& entry) { log += (log.empty() ? "" : "; ") + entry; }
 
-    int m_millimetres;
-    int m_pixels;
-    int m_created = 0;
+    int m_millimetres, m_pixels, m_created = 0;
     PenHandle m_pen = PenHandle::Stock;
     const CFont* m_font = nullptr;
 };

@@ -1,27 +1,10 @@
-// The board over its frame: cells column by column, boxes from the frame, the selection and the
-// mouse moves that make it.
+// The board over its frame: cells column by column, boxes from the frame, and the selection that
+// mouse moves make.
 #include "BoardFixture.h"
 
 #include <QMouseEvent>
 
-TEST(BoardLayout, CellsRunColumnByColumnBoxesComeFromTheFrameAndAStraySelectionFallsBackToTheFirstCell)
-{
-    BoardOnDialog dialog;
-    CBoardWnd& board = *dialog.board;
-    ASSERT_EQ(board.m_cells.size(), 81u);
-    EXPECT_EQ(dialog.Cell(8).GetRect(), (Rect{0, 392, 65, 441}));
-    EXPECT_EQ(dialog.Cell(80).GetRect(), (Rect{520, 392, 585, 441}));
-    EXPECT_EQ(board.m_boxRects[8], (Rect{392, 294, 588, 441}));  // 588 / 3, not 3 * 65
-    EXPECT_EQ(board.geometry(), QRect(0, 0, 588, 442));
-
-    EXPECT_EQ(board.GetSelectedCell(), &dialog.Cell(0));
-    CCell stray(Rect{0, 0, 1, 1});
-    board.m_selected = &stray;
-    EXPECT_EQ(board.GetSelectedCell(), &dialog.Cell(0));
-}
-
-namespace {
-
+// Counts the paint events of the widget it filters.
 struct PaintCounter : QObject {
     bool eventFilter(QObject*, QEvent* event) override
     {
@@ -31,13 +14,28 @@ struct PaintCounter : QObject {
     int paints = 0;
 };
 
-}  // namespace
-
-// A move into a cell selects it and redraws the board once; outside every cell nothing changes.
-TEST(MouseMove, SelectsTheCellUnderTheMouseIncludingItsTopLeftCorner)
+TEST(BoardLayout, CellsRunColumnByColumnAndBoxesComeFromTheFrame)
 {
     BoardOnDialog dialog;
     CBoardWnd& board = *dialog.board;
+    ASSERT_EQ(board.m_cells.size(), 81u);
+    EXPECT_EQ(dialog.Cell(8).GetRect(), (Rect{0, 392, 65, 441}));
+    EXPECT_EQ(dialog.Cell(80).GetRect(), (Rect{520, 392, 585, 441}));
+    EXPECT_EQ(board.m_boxRects[8], (Rect{392, 294, 588, 441}));  // 588 / 3, not 3 * 65
+    EXPECT_EQ(board.geometry(), QRect(0, 0, 588, 442));
+}
+
+// A move into a cell selects it (its top-left corner included) and redraws the board once; outside
+// every cell nothing changes. With no cell or a stray one selected, the first cell counts as selected.
+TEST(MouseMove, SelectsTheCellUnderTheMouse)
+{
+    BoardOnDialog dialog;
+    CBoardWnd& board = *dialog.board;
+    EXPECT_EQ(board.GetSelectedCell(), &dialog.Cell(0));
+    CCell stray(Rect{0, 0, 1, 1});
+    board.m_selected = &stray;
+    EXPECT_EQ(board.GetSelectedCell(), &dialog.Cell(0));
+
     PaintCounter counter;
     board.installEventFilter(&counter);
     struct Case { QPoint at; int cell, renders; };
