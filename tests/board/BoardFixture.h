@@ -4,10 +4,8 @@
 
 #include "CBoardWnd.h"
 #include "CFont.h"
-#include "DeviceContext.h"
 
 #include <QTest>
-#include <QWidget>
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,4 @@
-// The board over its frame: cells column by column, boxes from the frame, and the selection that
-// mouse moves make.
+// The board over its frame: the cells and boxes, and the selection that mouse moves make.
 #include "BoardFixture.h"
 
 #include <QMouseEvent>
@@ -14,23 +13,18 @@ struct PaintCounter : QObject {
     int paints = 0;
 };
 
-TEST(BoardLayout, CellsRunColumnByColumnAndBoxesComeFromTheFrame)
+// Cells run column by column over the frame, boxes are cut from the frame itself. With no cell or a
+// stray one selected, the first cell counts as selected. A move into a cell selects it (its top-left
+// corner included) and redraws the board once; outside every cell nothing changes.
+TEST(BoardLayout, CellsRunColumnByColumnAndTheMouseSelectsTheCellUnderIt)
 {
     BoardOnDialog dialog;
     CBoardWnd& board = *dialog.board;
-    ASSERT_EQ(board.m_cells.size(), 81u);
     EXPECT_EQ(dialog.Cell(8).GetRect(), (Rect{0, 392, 65, 441}));
     EXPECT_EQ(dialog.Cell(80).GetRect(), (Rect{520, 392, 585, 441}));
     EXPECT_EQ(board.m_boxRects[8], (Rect{392, 294, 588, 441}));  // 588 / 3, not 3 * 65
     EXPECT_EQ(board.geometry(), QRect(0, 0, 588, 442));
-}
 
-// A move into a cell selects it (its top-left corner included) and redraws the board once; outside
-// every cell nothing changes. With no cell or a stray one selected, the first cell counts as selected.
-TEST(MouseMove, SelectsTheCellUnderTheMouse)
-{
-    BoardOnDialog dialog;
-    CBoardWnd& board = *dialog.board;
     EXPECT_EQ(board.GetSelectedCell(), &dialog.Cell(0));
     CCell stray(Rect{0, 0, 1, 1});
     board.m_selected = &stray;

@@ -37,10 +37,9 @@ TEST(SmallDigitMarks, ClicksToggleTheDigitUnderThemOnlyWhereSmallDigitsAreShown)
         EXPECT_EQ(ClickAt(board, 65 + c.dx, 49 + c.dy), 1);
         EXPECT_EQ(CrossedOut(board, kCell), "") << "a second click brings it back";
     }
-    struct Still { const char* name; std::string text; bool given, showSmall; Qt::MouseButton button; };
-    for (const Still& c : {Still{"small digits switched off", "", false, false, Qt::LeftButton},
-                           Still{"given cell", "", true, true, Qt::LeftButton},
-                           Still{"cell holding a digit", "4", false, true, Qt::LeftButton},
+    struct Still { const char* name; const char* text; bool given, showSmall; Qt::MouseButton button{Qt::LeftButton}; };
+    for (const Still& c : {Still{"small digits switched off", "", false, false}, Still{"given cell", "", true, true},
+                           Still{"cell holding a digit", "4", false, true},
                            Still{"right button", "", false, true, Qt::RightButton}}) {
         SCOPED_TRACE(c.name);
         dialog.SetCell(kCell, c.text, c.given);
