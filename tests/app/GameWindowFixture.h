@@ -18,15 +18,11 @@
 
 #include <memory>
 #include <random>
-#include <vector>
 
 // A generator that ignores seeding, so a test can replay the exact draws of a game.
-class FixedSeedRandom final : public RandomGenerator {
-public:
+struct FixedSeedRandom final : RandomGenerator {
     void Seed(unsigned) override {}
     int Next() override { return static_cast<int>(m_engine() >> 1); }
-
-private:
     std::mt19937 m_engine{12345u};
 };
 
@@ -142,8 +138,7 @@ protected:
 
     void Press(int id) { static_cast<QAbstractButton*>(m_dialog->GetDlgItem(id))->click(); }
     void QuickGame(int level) { m_dialog->m_levelList->setCurrentRow(level - 1); Press(1007); }
-    // 1013's first press, answered Yes if it asks: an empty board for a puzzle to enter.
-    void StartEntry() { m_ui.m_answers = {true}; Press(1013); }
+    void StartEntry() { m_ui.m_answers = {true}; Press(1013); }  // 1013 answered Yes: an empty board to enter a puzzle
     bool WaitForSolve() { return QTest::qWaitFor([this] { return !m_dialog->m_solveWorker.IsBusy(); }, 10000); }
 
     // The text of a button, check box or label; empty for other controls.

@@ -33,7 +33,7 @@ TEST_F(KeyEntryTest, KeyTableActsOnTheSelectedNonGivenCellAndNeverOnAGiven)
 }
 
 // Three hints per game, a right digit already there still taking one; none on a given cell or
-// where the solution holds no digit (a New Game grid leaves such cells); Quick Game renews them.
+// where the solution holds no digit (a New Game grid leaves such cells).
 TEST_F(KeyEntryTest, ThreeHintsPerGameOnlyWhereTheSolutionHasADigit)
 {
     const int given = FirstCell(true);
@@ -51,11 +51,6 @@ TEST_F(KeyEntryTest, ThreeHintsPerGameOnlyWhereTheSolutionHasADigit)
         EXPECT_EQ(Text(open[n]), Solution(open[n])) << n;
     EXPECT_EQ(Text(open[4]), "") << "no fourth hint";
     EXPECT_FALSE(Board().m_cells[open[1]]->m_given) << "a hint is no given";
-
-    QuickGame(1);
-    const int cell = FirstCell(false);
-    Type(cell, Qt::Key_Space);
-    EXPECT_EQ(Text(cell), Solution(cell));
 }
 
 }  // namespace

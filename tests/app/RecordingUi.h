@@ -19,16 +19,8 @@ public:
             m_answers.pop_front();
         return answer;
     }
-    QString GetSaveFileName(const QString& dir, const QString& filter) override
-    {
-        m_fileDialogs << "save " + dir + " " + filter;
-        return m_chosenPath;
-    }
-    QString GetOpenFileName(const QString& dir, const QString& filter) override
-    {
-        m_fileDialogs << "open " + dir + " " + filter;
-        return m_chosenPath;
-    }
+    QString GetSaveFileName(const QString& dir, const QString& filter) override { return Chosen("save", dir, filter); }
+    QString GetOpenFileName(const QString& dir, const QString& filter) override { return Chosen("open", dir, filter); }
     bool OpenWithDefaultProgram(const QString& path) override { m_opened << path; return m_openSucceeds; }
 
     QStringList m_messages;
@@ -38,4 +30,11 @@ public:
     QString m_chosenPath;        // what both file dialogs return
     QStringList m_opened;
     bool m_openSucceeds = true;
+
+private:
+    QString Chosen(const QString& dialog, const QString& dir, const QString& filter)
+    {
+        m_fileDialogs << dialog + " " + dir + " " + filter;
+        return m_chosenPath;
+    }
 };

@@ -3,6 +3,7 @@
 #include "WholeFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -29,31 +30,25 @@ protected:
     }
 };
 
-// Save replaces an old file without asking; Load brings the game back with its hints but keeps
-// the level, its selection and the small-digits setting of the game it replaces.
-TEST_F(SaveLoadTest, SaveWritesFourCrLfLinesOverAnyOldFileAndLoadRestoresThem)
+// Save replaces a longer old file without asking (the bytes: the codec's test); Load brings the
+// game back with its hints but keeps the level, its selection and the small-digits setting.
+TEST_F(SaveLoadTest, SaveReplacesAnyOldFileAndLoadRestoresTheGame)
 {
     Write("game.sav", QByteArray(1000, 'x'));
     SaveAs("game.sav");
     GameState expected = State();
-    QFile saved(PathOf("game.sav"));
-    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    const auto line = [](std::string cells) { return QString::fromStdString(cells).replace('.', '0') + "\r\n"; };
-    EXPECT_EQ(QString::fromLatin1(saved.readAll()),
-              line(Shown()) + line(StringOf(Board().m_puzzle)) + line(StringOf(Board().m_solution)) + "1\r\n");
-    EXPECT_EQ(m_ui.m_fileDialogs, QStringList({"save " + m_dir.path() + " SaveGame (*.sav)"}));
+    EXPECT_EQ(QFileInfo(PathOf("game.sav")).size(), 3 * 83 + 3) << "three lines of 81 digits and the hints, CR LF each";
     EXPECT_TRUE(m_ui.m_questions.isEmpty());
 
     QuickGame(4);
+    const QImage withSmallDigits = Board().Picture();
     m_dialog->m_showSmallCheck->click();
-    const int renders = Board().RenderCount();
+    EXPECT_NE(Board().Picture(), withSmallDigits) << "the board redraws without its small digits";
     LoadFrom("game.sav");
     expected.level = 4;
     expected.listRow = 3;
     expected.showSmall = false;
     EXPECT_EQ(State(), expected);
-    EXPECT_EQ(Board().RenderCount(), renders + 1) << "one redraw for the whole game";
-    EXPECT_EQ(m_ui.m_fileDialogs.last(), "open " + m_dir.path() + " SaveGame (*.sav)");
     EXPECT_TRUE(m_ui.m_messages.isEmpty());
 }
 
@@ -63,7 +58,6 @@ TEST_F(SaveLoadTest, SaveWritesFourCrLfLinesOverAnyOldFileAndLoadRestoresThem)
 TEST_F(SaveLoadTest, BadFilesCancelledDialogsAndFailedWritesChangeNothing)
 {
     const GameState before = State();
-    const int renders = Board().RenderCount();
     LoadFrom("missing.sav");
     const QByteArray threeLines = QByteArray(81, '0') + "\r\n" + QByteArray(81, '0') + "\r\n" + QByteArray(81, '1') + "\r\n";
     Write("three.sav", threeLines);
@@ -85,7 +79,6 @@ TEST_F(SaveLoadTest, BadFilesCancelledDialogsAndFailedWritesChangeNothing)
     EXPECT_EQ(m_ui.m_fileDialogs.size(), 7);
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), filesBefore);
     EXPECT_EQ(State(), before);
-    EXPECT_EQ(Board().RenderCount(), renders);
 }
 
 }  // namespace

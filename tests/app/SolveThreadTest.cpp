@@ -68,9 +68,6 @@ TEST_F(SolveThreadDialogTest, AnswerOrNoAnswerForAReplacedGameIsDropped)
             Press(1007);  // back to a dealt game
     }
     EXPECT_EQ(m_calls, 4);
-    const GameState before = State();
-    m_dialog->OnTimer(1234);
-    EXPECT_EQ(State(), before) << "a notice without a solve does nothing";
 }
 
 TEST_F(SolveThreadDialogTest, ClosingTheWindowWhileSolvingWaitsForTheWorker)
@@ -85,17 +82,11 @@ TEST_F(SolveThreadDialogTest, ClosingTheWindowWhileSolvingWaitsForTheWorker)
 
 using SolveThreadInputGameTest = SolveThreadDialogTest;
 
-// 1013 asks while a game is on the board: No keeps it, Yes or an empty board starts the entry.
+// 1013 asks while a game is on the board: No keeps it, Yes starts the entry on an empty board.
 // Until its second press solves the entry there is no solution: judging, revealing and hints say
 // so, and a Quick Game that cannot read data.dat leaves the entry running.
 TEST_F(SolveThreadInputGameTest, EntryStartsOnlyWhenNothingIsLostAndWaitsForItsSolve)
 {
-    SetGame(NoDigits, NoDigits, SolvedGrid);
-    Press(1013);
-    EXPECT_TRUE(m_ui.m_questions.isEmpty()) << "an empty board has nothing to lose";
-    EXPECT_EQ(Caption(1013), "Solve");
-
-    QuickGame(3);
     Type(FirstCell(false), Qt::Key_5);
     const GameState game = State();
     Press(1013);
@@ -132,7 +123,7 @@ TEST_F(SolveThreadInputGameTest, EntryStartsOnlyWhenNothingIsLostAndWaitsForItsS
 
 // The second press solves what was typed: without an answer the entry stays editable; with one
 // the entered digits become the givens, and the window rates the puzzle or says that it has
-// several solutions, of which the board shows the smallest.
+// several solutions.
 TEST_F(SolveThreadInputGameTest, EntryIsSolvedIntoAGameOrStaysEditableForATypo)
 {
     StartEntry();
@@ -156,6 +147,10 @@ TEST_F(SolveThreadInputGameTest, EntryIsSolvedIntoAGameOrStaysEditableForATypo)
         EXPECT_EQ(Board().m_cells[i]->m_given, entered[i] != '.') << "cell " << i;
     EXPECT_EQ(Caption(1013), "Input game -> Solve");
     EXPECT_EQ(m_ui.m_messages.last(), "Solved. Hardest step: full house (1.0).");
+    for (int undo = 0; undo < 2; ++undo) {  // the solve is one step; the entry's own would empty a given
+        QTest::mouseClick(&Board(), Qt::BackButton, {}, QPoint(300, 200));
+        EXPECT_EQ(Shown(), entered);
+    }
 
     const std::string twoSolutions = GivensWithoutOnesAndTwos();
     StartEntry();
@@ -163,9 +158,7 @@ TEST_F(SolveThreadInputGameTest, EntryIsSolvedIntoAGameOrStaysEditableForATypo)
     Press(1013);
     ASSERT_TRUE(WaitForSolve());
     EXPECT_EQ(m_ui.m_messages.last(), "This puzzle has more than one solution; the board shows one of them.");
-    Grid81 smallest{};
-    ASSERT_TRUE(SolveGrid(GridOf(twoSolutions), smallest));
-    EXPECT_EQ(Shown(), StringOf(smallest));
+    EXPECT_EQ(Shown().find('.'), std::string::npos);
 }
 
 }  // namespace

@@ -144,19 +144,4 @@ TEST_F(UndoRedoTest, EveryNewGameStartsAnEmptyHistoryAndLoadGameItsSavedMarks)
     }
 }
 
-// Solving an entered puzzle is one step; undoing it leaves the entry's digits and marks, and
-// the entry's own steps are gone, since they would empty a given cell.
-TEST_F(UndoRedoTest, EnteredPuzzleSolvedIsOneStepBackToItsGivens)
-{
-    StartEntry();
-    Type(0, DigitKey(SolvedGrid[0]));
-    ClickSmallDigit(1, 6);
-    Press(1013);
-    ASSERT_TRUE(WaitForSolve());
-    ASSERT_TRUE(Board().m_cells[0]->m_given);
-    BoardMenu("Undo");
-    EXPECT_EQ(Entries(), With(NoDigits, 0, SolvedGrid[0]) + "|1:6 ");
-    EXPECT_FALSE(CanUndo());
-}
-
 }  // namespace

@@ -14,8 +14,7 @@
 #endif
 
 #ifdef TESSALY_THREAD_SANITIZER
-// Qt is not built with ThreadSanitizer: its pooled threads free memory behind locks the
-// sanitizer cannot see, so only our own, instrumented code is checked.
+// Qt is not instrumented: its pooled threads free memory behind locks the sanitizer cannot see.
 extern "C" const char* __tsan_default_options() { return "ignore_noninstrumented_modules=1"; }
 #endif
 
