@@ -7,10 +7,8 @@ using GameCommandsTest = GameWindowFixture;
 
 const QString Correct = QStringLiteral("Well done!!! Your result is correct!!!");
 const QString Wrong = QStringLiteral("Sorry, your result is wrong!");
-const std::string TwoSolutions = GivensWithoutOnesAndTwos();
 
-// A board that is not a valid alternative is walked against the solution: the first empty
-// or wrong cell decides.
+// A board that is not a valid alternative is walked against the solution: the first empty or wrong cell decides.
 TEST_F(GameCommandsTest, DoneAnswersWithItsMessageAndChangesNothing)
 {
     const QString incomplete =
@@ -38,9 +36,8 @@ TEST_F(GameCommandsTest, DoneAnswersWithItsMessageAndChangesNothing)
     }
 }
 
-// Get Result refuses at Hell, also after Load Game and New Game, until a Quick Game at another
-// level; there it shows the solution over the givens. New Game keeps the level
-// and the hints and deals a sparse grid of givens, whose gaps Get Result leaves empty, not "0".
+// Get Result refuses at Hell, also after Load Game and New Game, and else shows the solution over
+// the givens. New Game keeps level and hints; Get Result leaves the gaps of its sparse grid empty.
 TEST_F(GameCommandsTest, GetResultRefusesAtHellAndOtherwiseShowsTheSolution)
 {
     QuickGame(5);
@@ -79,14 +76,13 @@ TEST_F(GameCommandsTest, GetResultRefusesAtHellAndOtherwiseShowsTheSolution)
     EXPECT_NE(Shown().find('.'), std::string::npos);
 }
 
-// The board's grid rows are screen columns: cell 5 is row 6, column 1 of the screen, and
-// cell 68 row 6, column 8. `selected`: the cell highlighted afterwards, -1 where it stays.
+// Grid rows are screen columns: cell 5 is row 6, column 1 of the screen; cell 68 row 6, column 8.
 TEST_F(GameCommandsTest, HelpPointsAtWhatIsWrongOrExplainsTheNextDigitAndWritesNothing)
 {
     // A position of a generated puzzle with one solution, where the next digit needs a step before it.
     const std::string pointingFirst =
         "2.1.74..589..51.7.547..6.136....9.5.9.2..7.3.1......294..79.3.1719.6.54.3.8145..7";
-    const struct { const char* name; std::string shown, givens; QString message; int selected; } cases[] = {
+    const struct { const char* name; std::string shown, givens; QString message; int selected; } cases[] = {  // -1: stays
         {"repeated", With(TwoSolutions, 5, '7'), TwoSolutions, "The 7 in the highlighted cell repeats in its column.", 5},
         // the right 3 typed into cell 1, and an 8 into cell 3, which repeats nothing but is wrong
         {"wrong", With(With(pointingFirst, 1, '3'), 3, '8'), pointingFirst,
@@ -97,7 +93,7 @@ TEST_F(GameCommandsTest, HelpPointsAtWhatIsWrongOrExplainsTheNextDigitAndWritesN
          "Pointing: in the middle-left box, the 3 can only go where it meets row 4, so the 3 is removed from row 4, "
          "column 4; row 4, column 6 and row 4, column 8.\n"
          "Hidden single in a box: in the middle-right box, the 3 fits only in row 6, column 8.", 68},
-        {"complete", std::string(SolvedGrid), std::string(SolvedGrid), "The board is complete.", -1},
+        {"complete", SolvedGrid, SolvedGrid, "The board is complete.", -1},
         {"stuck", TwoSolutions, TwoSolutions, "No step I know of is left; the next digit needs trial and error.", 5},
     };
     for (const auto& test : cases) {

@@ -26,9 +26,12 @@ struct FixedSeedRandom final : RandomGenerator {
     std::mt19937 m_engine{12345u};
 };
 
-// Boards as 81 characters in index order, '.' for an empty cell. SolvedGrid is line 1 of data.dat.
-inline constexpr std::string_view SolvedGrid =
+// Boards as 81 characters in index order, '.' for an empty cell. SolvedGrid is line 1 of data.dat;
+// without its 1s and 2s, which could swap, it has two solutions.
+inline const std::string SolvedGrid =
     "437892615821536749956471823542169387369748152178325964684953271295617438713284596";
+inline const std::string TwoSolutions =
+    "43789.6.58..53674995647.8.354..69387369748.5..783.5964684953.7..956.74387.3.84596";
 inline const std::string NoDigits(81, '.');
 
 inline Grid81 GridOf(std::string_view cells)
@@ -45,18 +48,9 @@ inline std::string StringOf(const Grid81& grid)
         cells += value != 0 ? char('0' + value) : '.';
     return cells;
 }
-inline std::string With(std::string_view cells, int index, char c)
+inline std::string With(std::string cells, int index, char c)
 {
-    std::string changed(cells);
-    changed[index] = c;
-    return changed;
-}
-// The solved grid without its 1s and 2s, which could swap: two solutions.
-inline std::string GivensWithoutOnesAndTwos()
-{
-    std::string cells(SolvedGrid);
-    for (char& c : cells)
-        c = c == '1' || c == '2' ? '.' : c;
+    cells[index] = c;
     return cells;
 }
 

@@ -32,8 +32,7 @@ TEST_F(KeyEntryTest, KeyTableActsOnTheSelectedNonGivenCellAndNeverOnAGiven)
     }
 }
 
-// Three hints per game, a right digit already there still taking one; none on a given cell or
-// where the solution holds no digit (a New Game grid leaves such cells).
+// Three hints a game, even over a right digit; none on a given or where the solution has no digit.
 TEST_F(KeyEntryTest, ThreeHintsPerGameOnlyWhereTheSolutionHasADigit)
 {
     const int given = FirstCell(true);

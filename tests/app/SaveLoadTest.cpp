@@ -1,4 +1,4 @@
-// Save Game and Load Game from the window: the .sav bytes, the dialogs, bad files and failed writes.
+// Save Game and Load Game from the window: the round trip, bad files and failed writes.
 #include "GameWindowFixture.h"
 #include "WholeFile.h"
 
@@ -30,8 +30,7 @@ protected:
     }
 };
 
-// Save replaces a longer old file without asking (the bytes: the codec's test); Load brings the
-// game back with its hints but keeps the level, its selection and the small-digits setting.
+// Save replaces a longer file unasked (its bytes: the codec's test); Load keeps level and small digits.
 TEST_F(SaveLoadTest, SaveReplacesAnyOldFileAndLoadRestoresTheGame)
 {
     Write("game.sav", QByteArray(1000, 'x'));
@@ -52,9 +51,8 @@ TEST_F(SaveLoadTest, SaveReplacesAnyOldFileAndLoadRestoresTheGame)
     EXPECT_TRUE(m_ui.m_messages.isEmpty());
 }
 
-// Each refusal reaches the player and changes nothing: a missing file, a file the codec rejects,
-// one past the bounded read (the codec and the read have their own tests), cancelled dialogs
-// and saves into a folder that does not exist or onto a folder standing where the file should go.
+// A missing file, one the codec rejects, one past the bounded read, cancelled dialogs, a save into no
+// folder or onto a folder: each refusal reaches the player and changes nothing.
 TEST_F(SaveLoadTest, BadFilesCancelledDialogsAndFailedWritesChangeNothing)
 {
     const GameState before = State();

@@ -12,20 +12,14 @@
 
 namespace {
 
-using namespace std::chrono_literals;
-
 // The solved grid with its first row blank: exactly one completion, the solved grid.
-const std::string FirstRowBlank = std::string(9, '.') + std::string(SolvedGrid.substr(9));
+const std::string FirstRowBlank = std::string(9, '.') + SolvedGrid.substr(9);
 // Cells 0 and 1 are empty and share a row with two 5s, so nothing completes it.
 const std::string Unsolvable = With(With(FirstRowBlank, 2, '5'), 3, '5');
 
 class SolveThreadDialogTest : public GameWindowFixture {
 protected:
-    void TearDown() override  // no worker left waiting, none outliving the gate
-    {
-        OpenGate();
-        m_dialog.reset();
-    }
+    void TearDown() override { OpenGate(); m_dialog.reset(); }  // no worker left waiting or outliving the gate
 
     // From now on each solve waits until the test opens the gate, so the test can act meanwhile.
     void GateTheSolver()
@@ -43,8 +37,7 @@ protected:
     std::atomic<int> m_calls{0};
 };
 
-// Each command that replaces the game makes the pending answer, or its No Answer, land nowhere;
-// a second GetAnswer while one runs starts nothing.
+// A replaced game drops the pending answer or No Answer; a second GetAnswer meanwhile starts nothing.
 TEST_F(SolveThreadDialogTest, AnswerOrNoAnswerForAReplacedGameIsDropped)
 {
     m_ui.m_chosenPath = m_dir.filePath(QStringLiteral("g.sav"));
@@ -74,7 +67,7 @@ TEST_F(SolveThreadDialogTest, ClosingTheWindowWhileSolvingWaitsForTheWorker)
 {
     GateTheSolver();
     Press(1006);
-    std::thread opener([this] { std::this_thread::sleep_for(50ms); OpenGate(); });
+    std::thread opener([this] { std::this_thread::sleep_for(std::chrono::milliseconds(50)); OpenGate(); });
     m_dialog.reset();
     opener.join();
     EXPECT_EQ(m_calls, 1);
@@ -82,9 +75,8 @@ TEST_F(SolveThreadDialogTest, ClosingTheWindowWhileSolvingWaitsForTheWorker)
 
 using SolveThreadInputGameTest = SolveThreadDialogTest;
 
-// 1013 asks while a game is on the board: No keeps it, Yes starts the entry on an empty board.
-// Until its second press solves the entry there is no solution: judging, revealing and hints say
-// so, and a Quick Game that cannot read data.dat leaves the entry running.
+// 1013 asks before clearing a game. Until the entry is solved, judging, revealing and hints say so,
+// and a Quick Game that cannot read data.dat leaves the entry running.
 TEST_F(SolveThreadInputGameTest, EntryStartsOnlyWhenNothingIsLostAndWaitsForItsSolve)
 {
     Type(FirstCell(false), Qt::Key_5);
@@ -121,9 +113,8 @@ TEST_F(SolveThreadInputGameTest, EntryStartsOnlyWhenNothingIsLostAndWaitsForItsS
     EXPECT_EQ(Caption(1013), "Solve");
 }
 
-// The second press solves what was typed: without an answer the entry stays editable; with one
-// the entered digits become the givens, and the window rates the puzzle or says that it has
-// several solutions.
+// Without an answer the entry stays editable; with one its digits become givens, and the window
+// rates the puzzle or says that it has several solutions.
 TEST_F(SolveThreadInputGameTest, EntryIsSolvedIntoAGameOrStaysEditableForATypo)
 {
     StartEntry();
@@ -152,9 +143,8 @@ TEST_F(SolveThreadInputGameTest, EntryIsSolvedIntoAGameOrStaysEditableForATypo)
         EXPECT_EQ(Shown(), entered);
     }
 
-    const std::string twoSolutions = GivensWithoutOnesAndTwos();
     StartEntry();
-    SetGame(twoSolutions, NoDigits, NoDigits);
+    SetGame(TwoSolutions, NoDigits, NoDigits);
     Press(1013);
     ASSERT_TRUE(WaitForSolve());
     EXPECT_EQ(m_ui.m_messages.last(), "This puzzle has more than one solution; the board shows one of them.");
