@@ -13,10 +13,9 @@ TEST_F(GameCommandsTest, DoneAnswersWithItsMessageAndChangesNothing)
 {
     const QString incomplete =
         QStringLiteral("Seems you haven't completed the game, please continue to fill number into grid.");
-    const std::string solved(SolvedGrid);
-    std::string alternative = solved;  // the 1s and 2s exchanged: another grid that obeys the rules
-    for (char& c : alternative)
-        c = c == '1' ? '2' : c == '2' ? '1' : c;
+    const std::string& solved = SolvedGrid;
+    const std::string alternative =  // the 1s and 2s exchanged: another grid that obeys the rules
+        "437891625812536749956472813541269387369748251278315964684953172195627438723184596";
     const struct { const char* name; std::string shown; std::string puzzle; QString message; } cases[] = {
         {"the solution", solved, TwoSolutions, Correct},
         {"empty before wrong", With(With(solved, 3, '.'), 10, '5'), TwoSolutions, incomplete},
@@ -56,12 +55,10 @@ TEST_F(GameCommandsTest, GetResultRefusesAtHellAndOtherwiseShowsTheSolution)
         EXPECT_EQ(State(), before);
     }
     QuickGame(4);
-    m_ui.m_messages.clear();
     const std::vector<bool> givens = State().givens;
     Press(1014);
     EXPECT_EQ(Shown(), StringOf(Board().m_solution));
     EXPECT_EQ(State().givens, givens);
-    EXPECT_TRUE(m_ui.m_messages.isEmpty());
 
     Type(FirstCell(false), Qt::Key_0);
     Type(FirstCell(false), Qt::Key_Space);

@@ -36,7 +36,6 @@ TEST_F(KeyEntryTest, KeyTableActsOnTheSelectedNonGivenCellAndNeverOnAGiven)
 TEST_F(KeyEntryTest, ThreeHintsPerGameOnlyWhereTheSolutionHasADigit)
 {
     const int given = FirstCell(true);
-    const std::string givenDigit = Text(given);
     const std::vector<int> open = Cells(false, 5);
     Board().m_solution[open[0]] = 0;
     Text(open[1]) = std::to_string(Board().m_solution[open[1]] % 9 + 1);
@@ -44,7 +43,6 @@ TEST_F(KeyEntryTest, ThreeHintsPerGameOnlyWhereTheSolutionHasADigit)
     for (const int cell : {given, open[0], open[1], open[2], open[3], open[4]})
         Type(cell, Qt::Key_Space);
     EXPECT_EQ(m_dialog->m_hintsUsed, 3);
-    EXPECT_EQ(Text(given), givenDigit);
     EXPECT_EQ(Text(open[0]), "");
     for (const int n : {1, 2, 3})
         EXPECT_EQ(Text(open[n]), Solution(open[n])) << n;

@@ -50,7 +50,6 @@ TEST_F(MainDlgTest, QuickGameDealsTheDrawnLineAtTheSelectedLevel)
     const DealResult expected = DealPuzzle(DataFile().toStdString(), RandomBelow(replay, 50) + 1, 4, replay);
     ASSERT_TRUE(expected.game);
     EXPECT_EQ(StringOf(Board().m_solution), StringOf(expected.game->solution));
-    EXPECT_EQ(StringOf(Board().m_puzzle), StringOf(expected.game->puzzle));
     EXPECT_EQ(Shown(), StringOf(expected.game->puzzle));
     for (int i = 0; i < 81; ++i)
         EXPECT_EQ(Board().m_cells[i]->m_given, expected.game->puzzle[i] != 0) << i;
@@ -88,7 +87,6 @@ TEST_F(MainDlgTest, EscapeAndTheCloseBoxAskAndOnlyYesCloses)
 {
     QTest::keyPress(m_dialog->m_levelList, Qt::Key_Escape);
     EXPECT_FALSE(m_dialog->close());
-    EXPECT_TRUE(m_dialog->isVisible());
     m_ui.m_answers = {true};
     EXPECT_TRUE(m_dialog->close());
     EXPECT_FALSE(m_dialog->isVisible());
