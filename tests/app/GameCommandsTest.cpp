@@ -1,141 +1,109 @@
-// Done, Get Result, Show small number and New Game through the window's buttons.
+// The window's game buttons: Done, Get Result, New Game and the help.
 #include "GameWindowFixture.h"
 
 namespace {
 
 using GameCommandsTest = GameWindowFixture;
 
-const QString Incomplete =
-    QStringLiteral("Seems you haven't completed the game, please continue to fill number into grid.");
-const QString Wrong = QStringLiteral("Sorry, your result is wrong!");
 const QString Correct = QStringLiteral("Well done!!! Your result is correct!!!");
-const QString HellRefusal = QStringLiteral(
-    "Now is Hell level game! Do you know what is HELL? That means we won't show you the result, use your own brain!");
+const QString Wrong = QStringLiteral("Sorry, your result is wrong!");
 
-struct DoneCase {
-    const char* name;
-    std::string shown;
-    std::string puzzle;
-    std::string solution;
-    QString message;
-};
-
-void PrintTo(const DoneCase& c, std::ostream* os) { *os << c.name; }
-
-class DoneTest : public GameWindowFixture, public testing::WithParamInterface<DoneCase> {};
-
-TEST_P(DoneTest, AnswersWithItsMessageAndChangesNothing)
+// A board that is not a valid alternative is walked against the solution: the first empty or wrong cell decides.
+TEST_F(GameCommandsTest, DoneAnswersWithItsMessageAndChangesNothing)
 {
-    const DoneCase& c = GetParam();
-    SetGame(c.shown, c.puzzle, c.solution);
-    const GameState before = State();
-    Press(1008);
-    EXPECT_EQ(m_ui.m_messages, QStringList({c.message}));
-    EXPECT_EQ(State(), before);
-    EXPECT_TRUE(FocusOnList());
+    const QString incomplete =
+        QStringLiteral("Seems you haven't completed the game, please continue to fill number into grid.");
+    const std::string& solved = SolvedGrid;
+    const std::string alternative =  // the 1s and 2s exchanged: another grid that obeys the rules
+        "437891625812536749956472813541269387369748251278315964684953172195627438723184596";
+    const struct { const char* name; std::string shown; std::string puzzle; QString message; } cases[] = {
+        {"the solution", solved, TwoSolutions, Correct},
+        {"empty before wrong", With(With(solved, 3, '.'), 10, '5'), TwoSolutions, incomplete},
+        {"wrong before empty", With(With(solved, 3, '5'), 10, '.'), TwoSolutions, Wrong},
+        {"valid alternative", alternative, TwoSolutions, Correct},
+        {"valid alternative changing a given", alternative, solved, Wrong},
+        {"full, givens kept, rules broken", With(solved, 7, '2'), TwoSolutions, Wrong},  // cell 7: the row's second 2
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetGame(c.shown, c.puzzle, solved);
+        const GameState before = State();
+        m_ui.m_messages.clear();
+        Press(1008);
+        EXPECT_EQ(m_ui.m_messages, QStringList({c.message}));
+        EXPECT_EQ(State(), before);
+    }
 }
 
-const std::string Solved(SolvedGrid);
-const std::string Alternative = SwapDigits(Solved, '1', '2');
-const std::string Givens = GivensWithoutOnesAndTwos();
-
-// A board that is not a valid alternative is walked against the solution: the first empty
-// or wrong cell decides.
-INSTANTIATE_TEST_SUITE_P(
-    Boards, DoneTest,
-    testing::Values(DoneCase{"TheSolution", Solved, Givens, Solved, Correct},
-                    DoneCase{"EmptyBeforeWrong", With(With(Solved, 3, '.'), 10, '5'), Givens, Solved, Incomplete},
-                    DoneCase{"WrongBeforeEmpty", With(With(Solved, 3, '5'), 10, '.'), Givens, Solved, Wrong},
-                    DoneCase{"ValidAlternativeAccepted", Alternative, Givens, Solved, Correct},
-                    DoneCase{"ValidAlternativeChangingAGivenRejected", Alternative, Solved, Solved, Wrong},
-                    // cell 7 (a 1, not given) becomes the row's second 2
-                    DoneCase{"FullBoardKeepingTheGivensButBreakingTheRules", With(Solved, 7, '2'), Givens, Solved, Wrong}),
-    [](const testing::TestParamInfo<DoneCase>& info) { return std::string(info.param.name); });
-
-TEST_F(GameCommandsTest, GetResultShowsTheSolutionKeepsTheGivensAndDoneAgrees)
-{
-    QuickGame(3);
-    const GameState before = State();
-    Press(1014);
-    EXPECT_EQ(Shown(), StringOf(Board().m_solution));
-    EXPECT_EQ(State().givens, before.givens);
-    EXPECT_TRUE(m_ui.m_messages.isEmpty());
-    Press(1008);
-    EXPECT_EQ(m_ui.m_messages, QStringList({Correct}));
-}
-
-TEST_F(GameCommandsTest, HellRefusalLastsThroughLoadGameAndNewGameUntilQuickGameAtAnotherLevel)
+// Get Result refuses at Hell, also after Load Game and New Game, and else shows the solution over
+// the givens. New Game keeps level and hints; Get Result leaves the gaps of its sparse grid empty.
+TEST_F(GameCommandsTest, GetResultRefusesAtHellAndOtherwiseShowsTheSolution)
 {
     QuickGame(5);
     m_ui.m_chosenPath = m_dir.filePath(QStringLiteral("hell.sav"));
     Press(1003);
-
-    const auto expectRefusal = [this](const char* after) {
-        SCOPED_TRACE(after);
+    for (const int command : {0, 1005, 1004}) {  // after Quick Game, New Game and Load Game
+        SCOPED_TRACE(command);
+        m_dialog->m_levelList->setCurrentRow(0);
+        if (command)
+            Press(command);
         m_ui.m_messages.clear();
         const GameState before = State();
         Press(1014);
-        EXPECT_EQ(m_ui.m_messages, QStringList({HellRefusal}));
+        EXPECT_EQ(m_ui.m_messages, QStringList({"Now is Hell level game! Do you know what is HELL? That means we won't "
+                                                "show you the result, use your own brain!"}));
         EXPECT_EQ(State(), before);
-        EXPECT_TRUE(FocusOnList());
-    };
-    expectRefusal("Quick Game at Hell");
-    Press(1005);
-    expectRefusal("New Game");
-    m_dialog->m_levelList->setCurrentRow(0);
-    Press(1004);
-    expectRefusal("Load Game with Very Easy selected");
-
-    QuickGame(4);
-    m_ui.m_messages.clear();
-    Press(1014);
-    EXPECT_TRUE(m_ui.m_messages.isEmpty());
-    EXPECT_EQ(Shown(), StringOf(Board().m_solution));
-}
-
-TEST_F(GameCommandsTest, ShowSmallNumberFollowsTheCheckBoxAndRedraws)
-{
-    auto* check = m_dialog->m_showSmallCheck;
-    ASSERT_TRUE(check->isChecked());
-    const QImage withDigits = Board().Picture();
-
-    check->click();
-    EXPECT_FALSE(Board().m_showSmall);
-    EXPECT_NE(Board().Picture(), withDigits);
-    EXPECT_TRUE(FocusOnList());
-
-    check->click();
-    EXPECT_TRUE(Board().m_showSmall);
-    EXPECT_EQ(Board().Picture(), withDigits);
-}
-
-TEST_F(GameCommandsTest, NewGameKeepsLevelHintsAndButtonsAndGetResultLeavesEmptyTextsNotZero)
-{
-    QuickGame(2);
-    Select(FirstCell(false));
-    Click(Qt::Key_Space);
-    ASSERT_EQ(m_dialog->m_hintsUsed, 1);
-    const GameState before = State();
-    const int renders = Board().RenderCount();
-
-    Press(1005);
-    const GameState after = State();
-    EXPECT_EQ(after.level, 2);
-    EXPECT_EQ(after.hintsUsed, 1);
-    EXPECT_NE(after.texts, before.texts);
-    EXPECT_EQ(Board().m_puzzle, Board().m_solution);
-    EXPECT_GT(Board().RenderCount(), renders);
-    ExpectGameButtons();
-    EXPECT_TRUE(FocusOnList());
-
-    Press(1014);
-    int empty = 0;
-    for (int i = 0; i < 81; ++i) {
-        EXPECT_NE(Text(i), "0") << "cell " << i;
-        EXPECT_EQ(Text(i).empty(), Board().m_solution[i] == 0) << "cell " << i;
-        empty += Text(i).empty();
     }
-    EXPECT_GT(empty, 0) << "a New Game grid is sparse; Get Result leaves its gaps empty";
+    QuickGame(4);
+    const std::vector<bool> givens = State().givens;
+    Press(1014);
+    EXPECT_EQ(Shown(), StringOf(Board().m_solution));
+    EXPECT_EQ(State().givens, givens);
+
+    Type(FirstCell(false), Qt::Key_0);
+    Type(FirstCell(false), Qt::Key_Space);
+    const GameState before = State();
+    Press(1005);
+    EXPECT_EQ(State().level, 4);
+    EXPECT_EQ(State().hintsUsed, 1);
+    EXPECT_NE(State().texts, before.texts);
+    EXPECT_EQ(Board().m_puzzle, Board().m_solution);
+    Press(1014);
+    EXPECT_EQ(Shown(), StringOf(Board().m_solution));
+    EXPECT_NE(Shown().find('.'), std::string::npos);
+}
+
+// Grid rows are screen columns: cell 5 is row 6, column 1 of the screen; cell 68 row 6, column 8.
+TEST_F(GameCommandsTest, HelpPointsAtWhatIsWrongOrExplainsTheNextDigitAndWritesNothing)
+{
+    // A position of a generated puzzle with one solution, where the next digit needs a step before it.
+    const std::string pointingFirst =
+        "2.1.74..589..51.7.547..6.136....9.5.9.2..7.3.1......294..79.3.1719.6.54.3.8145..7";
+    const struct { const char* name; std::string shown, givens; QString message; int selected; } cases[] = {  // -1: stays
+        {"repeated", With(TwoSolutions, 5, '7'), TwoSolutions, "The 7 in the highlighted cell repeats in its column.", 5},
+        // the right 3 typed into cell 1, and an 8 into cell 3, which repeats nothing but is wrong
+        {"wrong", With(With(pointingFirst, 1, '3'), 3, '8'), pointingFirst,
+         "The highlighted digit cannot be right: with it, the puzzle has no solution.", 3},
+        {"full house", With(SolvedGrid, 5, '.'), With(SolvedGrid, 5, '.'),
+         "Full house: row 6, column 1 is the last empty cell in column 1, so it takes the 2.", 5},
+        {"two steps", pointingFirst, pointingFirst,
+         "Pointing: in the middle-left box, the 3 can only go where it meets row 4, so the 3 is removed from row 4, "
+         "column 4; row 4, column 6 and row 4, column 8.\n"
+         "Hidden single in a box: in the middle-right box, the 3 fits only in row 6, column 8.", 68},
+        {"complete", SolvedGrid, SolvedGrid, "The board is complete.", -1},
+        {"stuck", TwoSolutions, TwoSolutions, "No step I know of is left; the next digit needs trial and error.", 5},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        SetGame(test.shown, test.givens, SolvedGrid);
+        Select(80);
+        m_ui.m_messages.clear();
+        Press(1011);
+        EXPECT_EQ(m_ui.m_messages, QStringList({test.message}));
+        EXPECT_EQ(Board().IndexOf(Board().m_selected), test.selected >= 0 ? test.selected : 80);
+        EXPECT_EQ(Shown(), test.shown);
+        EXPECT_EQ(m_dialog->m_hintsUsed, 0);
+    }
 }
 
 }  // namespace

@@ -3,14 +3,13 @@
 
 #include "CBoardWnd.h"
 #include "CMainDlg.h"
-#include "FixedSeedRandom.h"
 #include "Grid81.h"
+#include "Random.h"
 #include "RecordingUi.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QFile>
-#include <QLabel>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,15 +17,23 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <string>
-#include <string_view>
-#include <vector>
+#include <random>
 
-// A complete grid that obeys the rules (line 1 of data.dat).
-inline constexpr std::string_view SolvedGrid =
+// A generator that ignores seeding, so a test can replay the exact draws of a game.
+struct FixedSeedRandom final : RandomGenerator {
+    void Seed(unsigned) override {}
+    int Next() override { return static_cast<int>(m_engine() >> 1); }
+    std::mt19937 m_engine{12345u};
+};
+
+// Boards as 81 characters in index order, '.' for an empty cell. SolvedGrid is line 1 of data.dat;
+// without its 1s and 2s, which could swap, it has two solutions.
+inline const std::string SolvedGrid =
     "437892615821536749956471823542169387369748152178325964684953271295617438713284596";
+inline const std::string TwoSolutions =
+    "43789.6.58..53674995647.8.354..69387369748.5..783.5964684953.7..956.74387.3.84596";
+inline const std::string NoDigits(81, '.');
 
-// 81 characters, index order; '.' and '0' are empty.
 inline Grid81 GridOf(std::string_view cells)
 {
     Grid81 grid{};
@@ -34,7 +41,6 @@ inline Grid81 GridOf(std::string_view cells)
         grid[i] = cells[i] >= '1' && cells[i] <= '9' ? cells[i] - '0' : 0;
     return grid;
 }
-
 inline std::string StringOf(const Grid81& grid)
 {
     std::string cells;
@@ -42,27 +48,9 @@ inline std::string StringOf(const Grid81& grid)
         cells += value != 0 ? char('0' + value) : '.';
     return cells;
 }
-
-// `cells` with the digits a and b exchanged: another grid that obeys the rules if `cells` does.
-inline std::string SwapDigits(std::string cells, char a, char b)
-{
-    for (char& c : cells)
-        c = c == a ? b : c == b ? a : c;
-    return cells;
-}
-
 inline std::string With(std::string cells, int index, char c)
 {
     cells[index] = c;
-    return cells;
-}
-
-// The solved grid without its 1s and 2s: exchanging those digits keeps every given.
-inline std::string GivensWithoutOnesAndTwos()
-{
-    std::string cells(SolvedGrid);
-    for (char& c : cells)
-        c = c == '1' || c == '2' ? '.' : c;
     return cells;
 }
 
@@ -70,13 +58,9 @@ inline std::string GivensWithoutOnesAndTwos()
 struct GameState {
     std::vector<std::string> texts;
     std::vector<bool> givens;
-    Grid81 puzzle{};
-    Grid81 solution{};
-    int hintsUsed = 0;
-    int level = 0;
-    int listRow = 0;
+    Grid81 puzzle{}, solution{};
+    int hintsUsed = 0, level = 0, listRow = 0;
     bool showSmall = false;
-
     bool operator==(const GameState&) const = default;
 };
 
@@ -110,20 +94,18 @@ protected:
     std::string& Text(int index) { return Board().m_cells[index]->m_text; }
     std::string Solution(int index) { return std::to_string(Board().m_solution[index]); }
 
-    // Puts a game on the board: what the cells show, the givens (also the given flags)
-    // and the solution, each as 81 characters.
+    // Puts a game on the board: what the cells show, the givens (also the given flags) and the solution.
     void SetGame(std::string_view shown, std::string_view puzzle, std::string_view solution)
     {
-        const Grid81 shownGrid = GridOf(shown);
         Board().m_puzzle = GridOf(puzzle);
         Board().m_solution = GridOf(solution);
+        const std::string texts = StringOf(GridOf(shown));
         for (int i = 0; i < 81; ++i) {
-            Text(i) = shownGrid[i] != 0 ? std::to_string(shownGrid[i]) : std::string();
+            Text(i) = texts[i] != '.' ? texts.substr(i, 1) : std::string();
             Board().m_cells[i]->m_given = Board().m_puzzle[i] != 0;
         }
         Board().Redraw();
     }
-
     std::string Shown()
     {
         std::string cells;
@@ -134,51 +116,28 @@ protected:
 
     GameState State()
     {
-        GameState state;
+        GameState state{{}, {}, Board().m_puzzle, Board().m_solution, m_dialog->m_hintsUsed, m_dialog->m_level,
+                        m_dialog->m_levelList->currentRow(), Board().m_showSmall};
         for (const auto& cell : Board().m_cells) {
             state.texts.push_back(cell->m_text);
             state.givens.push_back(cell->m_given);
         }
-        state.puzzle = Board().m_puzzle;
-        state.solution = Board().m_solution;
-        state.hintsUsed = m_dialog->m_hintsUsed;
-        state.level = m_dialog->m_level;
-        state.listRow = m_dialog->m_levelList->currentRow();
-        state.showSmall = Board().m_showSmall;
         return state;
     }
 
     // A full press and release where the focus rests, as the player makes it.
-    void Click(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QTest::keyClick(m_dialog->m_levelList, key, modifiers);
-    }
+    void Click(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(m_dialog->m_levelList, key, modifiers); }
+    void Type(int cell, Qt::Key key) { Select(cell); Click(key); }
     static Qt::Key DigitKey(char digit) { return static_cast<Qt::Key>(Qt::Key_0 + (digit - '0')); }
 
     void Press(int id) { static_cast<QAbstractButton*>(m_dialog->GetDlgItem(id))->click(); }
-    void QuickGame(int level)
-    {
-        m_dialog->m_levelList->setCurrentRow(level - 1);
-        Press(1007);
-    }
+    void QuickGame(int level) { m_dialog->m_levelList->setCurrentRow(level - 1); Press(1007); }
+    void StartEntry() { m_ui.m_answers = {true}; Press(1013); }  // 1013 answered Yes: an empty board to enter a puzzle
+    bool WaitForSolve() { return QTest::qWaitFor([this] { return !m_dialog->m_solveWorker.IsBusy(); }, 10000); }
 
-    // The text of a button, check box or label.
-    QString Caption(int id)
-    {
-        QWidget* control = m_dialog->GetDlgItem(id);
-        if (auto* label = qobject_cast<QLabel*>(control))
-            return label->text();
-        auto* button = qobject_cast<QAbstractButton*>(control);
-        return button ? button->text() : QString();
-    }
+    // The text of a button, check box or label; empty for other controls.
+    QString Caption(int id) { return m_dialog->GetDlgItem(id)->property("text").toString(); }
     bool FocusOnList() { return m_dialog->focusWidget() == m_dialog->m_levelList; }
-    // After a Quick Game: the six game buttons enabled and 1013 back to its first caption.
-    void ExpectGameButtons()
-    {
-        for (const int id : {1003, 1004, 1014, 1011, 1008, 1009})
-            EXPECT_TRUE(m_dialog->GetDlgItem(id)->isEnabled()) << id;
-        EXPECT_EQ(Caption(1013), "Input game -> Solve");
-    }
 
     QTemporaryDir m_dir;
     RecordingUi m_ui;

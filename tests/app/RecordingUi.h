@@ -14,33 +14,27 @@ public:
     bool AskQuestion(const QString& text, const QString& caption) override
     {
         m_questions << caption + ": " + text;
-        if (m_answers.empty())
-            return false;
-        const bool answer = m_answers.front();
-        m_answers.pop_front();
+        const bool answer = !m_answers.empty() && m_answers.front();
+        if (!m_answers.empty())
+            m_answers.pop_front();
         return answer;
     }
-    QString GetSaveFileName(const QString& dir, const QString& filter) override
-    {
-        m_fileDialogs << "save " + dir + " " + filter;
-        return m_chosenPath;
-    }
-    QString GetOpenFileName(const QString& dir, const QString& filter) override
-    {
-        m_fileDialogs << "open " + dir + " " + filter;
-        return m_chosenPath;
-    }
-    bool OpenWithDefaultProgram(const QString& path) override
-    {
-        m_opened << path;
-        return m_openSucceeds;
-    }
+    QString GetSaveFileName(const QString& dir, const QString& filter) override { return Chosen("save", dir, filter); }
+    QString GetOpenFileName(const QString& dir, const QString& filter) override { return Chosen("open", dir, filter); }
+    bool OpenWithDefaultProgram(const QString& path) override { m_opened << path; return m_openSucceeds; }
 
     QStringList m_messages;
-    QStringList m_questions;          // "caption: text"
-    std::deque<bool> m_answers;       // next answers to AskQuestion; No once used up
-    QStringList m_fileDialogs;
-    QString m_chosenPath;             // what both file dialogs return
+    QStringList m_questions;     // "caption: text"
+    std::deque<bool> m_answers;  // next answers to AskQuestion; No once used up
+    QStringList m_fileDialogs;   // "save|open dir filter"
+    QString m_chosenPath;        // what both file dialogs return
     QStringList m_opened;
     bool m_openSucceeds = true;
+
+private:
+    QString Chosen(const QString& dialog, const QString& dir, const QString& filter)
+    {
+        m_fileDialogs << dialog + " " + dir + " " + filter;
+        return m_chosenPath;
+    }
 };

@@ -14,19 +14,13 @@
 #endif
 
 #ifdef TESSALY_THREAD_SANITIZER
-// Qt is not built with ThreadSanitizer: its own pooled threads allocate and free behind
-// locks the sanitizer cannot see. This checks only our instrumented code, which is all of
-// ours, and keeps the sanitizer silent about memory that Qt alone touches.
-extern "C" const char* __tsan_default_options()
-{
-    return "ignore_noninstrumented_modules=1";
-}
+// Qt is not instrumented: its pooled threads free memory behind locks the sanitizer cannot see.
+extern "C" const char* __tsan_default_options() { return "ignore_noninstrumented_modules=1"; }
 #endif
 
 int main(int argc, char* argv[])
 {
-    // ctest sets this too; listing the tests at build time runs without it.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))  // ctest sets it; listing the tests at build time does not
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tessaly"));
