@@ -75,7 +75,8 @@ build() {
     cmake --build "$BUILD" -j "$JOBS" >"$work/build.log" 2>&1
 }
 
-# The test programs behind ctest's GoogleTest cases, those of the mutated file's folder first.
+# The test programs behind ctest's GoogleTest cases, those named after the mutated file's top
+# folder first (by program name: the checkout's own path may contain any folder's name).
 # Each runs once as a whole and stops at its first failure: a process per case, as ctest runs
 # them, costs far more, and most mutations are caught within seconds this way.
 quick_pass=1
@@ -83,7 +84,8 @@ test_programs() {
   local top=${1%%/*}
   (cd "$BUILD" && ctest -N -V -LE e2e 2>/dev/null) |
     sed -n 's/^[0-9]*: Test command: \([^ ]*\) .*--gtest_filter.*/\1/p' | sort -u |
-    awk -v top="$top" '{ print (index($0, top) ? 0 : 1), $0 }' | sort -k1,1n -s | cut -d' ' -f2-
+    awk -v top="$top" '{ n = split($0, part, "/"); print (top != "" && index(part[n], top) == 1 ? 0 : 1), $0 }' |
+    sort -k1,1n -s | cut -d' ' -f2-
 }
 run_programs() {
   local program
