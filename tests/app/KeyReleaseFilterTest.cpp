@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QTest>
 #include <QWidget>
 
@@ -22,8 +21,7 @@ struct Step { char kind; int keycode; unsigned long time; };
 void Send(QWidget& window, const Step& step)
 {
     if (step.kind == 'm') {
-        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(&window, &move);
+        QTest::mouseMove(&window, QPoint(5, 5));
         return;
     }
     QKeyEvent event(step.kind == 'p' ? QEvent::KeyPress : QEvent::KeyRelease,

@@ -1,6 +1,5 @@
-// Print to Paper writes the board's picture where the player may write and asks the desktop to open it. An
-// installed copy (a folder closed to new files, or an application bundle) prints to the player's pictures folder
-// and starts the file dialogs in the documents folder, creating both if missing.
+// Print to Paper writes the board's picture beside the game and asks the desktop to open it; an installed copy
+// (a folder closed to new files, or an application bundle) uses the player's pictures and documents folders.
 #include "GameWindowFixture.h"
 #include "PlayerFolders.h"
 
@@ -12,8 +11,7 @@ namespace {
 
 enum class Copy { Writable, PrintFileIsAFolder, WritableMacBundle, ReadOnlyWithPicturesAFile };
 
-// `opens`: the desktop has a program for the picture; `writeError`, with %1 the pictures folder: empty when the write
-// succeeds.
+// `opens`: the desktop has a program for the picture; `writeError` (%1: the pictures folder) is empty for a good write.
 struct PrintCase { const char* name; Copy copy; bool opens; const char* writeError; };
 
 class PrintToPaperTest : public GameWindowFixture, public testing::WithParamInterface<PrintCase> {};

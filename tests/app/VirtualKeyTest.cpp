@@ -5,13 +5,12 @@
 
 constexpr auto Shift = Qt::ShiftModifier;
 constexpr auto Keypad = Qt::KeypadModifier;
-constexpr auto Xkb = KeyPlatform::Xkb;
-constexpr auto Unknown = KeyPlatform::Unknown;
 
 // Keys as the platforms report them: Qt key, modifiers, native scan code, native virtual key. Qt's key is the
 // symbol the layout puts on the key.
 TEST(VirtualKeyTest, MapsThePhysicalDigitKeysOnEveryLayoutAndPlatform)
 {
+    using enum KeyPlatform;
     const struct { const char* name; KeyPlatform platform; KeyIdentity key; int expected; } cases[] = {
         {"keypad 9", Unknown, {Qt::Key_9, Keypad}, 105},
         {"Escape", Unknown, {Qt::Key_Escape, {}}, 27},
@@ -28,10 +27,10 @@ TEST(VirtualKeyTest, MapsThePhysicalDigitKeysOnEveryLayoutAndPlatform)
         {"X11 ! typed with Shift by a key outside the digit row", Xkb, {Qt::Key_Exclam, Shift, 61, '!'}, 0xFF},
         {"X11 Space", Xkb, {Qt::Key_Space, {}, 65, ' '}, 32},
         {"X11 F10", Xkb, {Qt::Key_F10, {}, 76, 0xFFC7}, 121},
-        {"Windows French 1 key", KeyPlatform::Windows, {Qt::Key_Ampersand, {}, 2, 0x31}, 49},
-        {"Windows without native key", KeyPlatform::Windows, {Qt::Key_A, {}, 0, 0}, 65},
-        {"macOS 0 key", KeyPlatform::MacOS, {Qt::Key_Agrave, {}, 0, 0x1D}, 48},
-        {"macOS keypad 8", KeyPlatform::MacOS, {Qt::Key_8, Keypad, 0, 0x5B}, 104},
+        {"Windows French 1 key", Windows, {Qt::Key_Ampersand, {}, 2, 0x31}, 49},
+        {"Windows without native key", Windows, {Qt::Key_A, {}, 0, 0}, 65},
+        {"macOS 0 key", MacOS, {Qt::Key_Agrave, {}, 0, 0x1D}, 48},
+        {"macOS keypad 8", MacOS, {Qt::Key_8, Keypad, 0, 0x5B}, 104},
     };
     for (const auto& test : cases)
         EXPECT_EQ(VirtualKeyCode(test.key, test.platform), test.expected) << test.name;

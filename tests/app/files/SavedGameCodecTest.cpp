@@ -53,7 +53,6 @@ TEST(SavedGameCodecTest, WritesCrLfLinesAndReadsEveryLineEndOrRejectsTheFileForI
         {"CharactersAfterThe81st", File("1", "\r\n", kShown + "xyz", kPuzzle + "12 ", kSolution + "#") + "more\r\n",
          Game(1), {}},
         {"MarksLfAndLinesAfterThem", File("2", "\n") + kMarks + "\nmore\r\n", Game(2, true), {}},
-        {"MarksWithoutLineEnd", File("2") + kMarks, Game(2, true), {}},
         {"MarksOneMoreAreIgnored", File("2") + kMarks + "0\r\n", Game(2), {}},
         {"MarksWithAn8AreIgnored", File("2") + std::string(kMarks).replace(100, 1, "8") + "\r\n", Game(2), {}},
         {"ThreeLines", kShown + "\r\n" + kPuzzle + "\r\n" + kSolution + "\r\n", std::nullopt, TooFewLines},
