@@ -1,5 +1,4 @@
-// The background picture: where each mode puts it (a missing picture nowhere), and that it shows through labels
-// and check boxes.
+// The background picture: where each mode puts it (a missing one nowhere), and that it shows through the labels.
 #include "BackgroundLayout.h"
 #include "GameWindowFixture.h"
 #include "Resources.h"
@@ -24,8 +23,7 @@ TEST(BackgroundLayoutTest, PlacesThePictureForEachModeAndNeverLoopsOnABadOne)
         EXPECT_EQ(BackgroundTargets(c.mode, c.picture, c.client), c.expected) << c.mode;
 }
 
-// The tiled picture shows at the far right of the instruction text and of the check box, which hold no text
-// there; the list keeps its own background.
+// The tiled picture shows at the text-free far right of the instruction text and the check box, not in the list.
 TEST_F(BitmapDialogTest, PictureShowsAroundTheTransparentControlsOnly)
 {
     const QImage shot = m_dialog->grab().toImage().convertToFormat(QImage::Format_RGB32);
