@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QTest>
 #include <QWidget>
 
@@ -15,45 +14,35 @@ namespace {
 
 constexpr int SettleMilliseconds = 40;
 
-// One event as an X server sends it: X keycodes 10-19 are the main-row digits.
-struct Step {
-    char kind;         // 'p' press, 'r' release, 'm' mouse move
-    int keycode;
-    unsigned long time;
-};
+// One event as an X server sends it: 'p' press, 'r' release or 'm' mouse move. X keycode 17 is the 8 key
+// (code 56), 11 the 2 key (code 50).
+struct Step { char kind; int keycode; unsigned long time; };
 
 void Send(QWidget& window, const Step& step)
 {
     if (step.kind == 'm') {
-        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(&window, &move);
+        QTest::mouseMove(&window, QPoint(5, 5));
         return;
     }
-    const Qt::Key key = static_cast<Qt::Key>(Qt::Key_0 + (step.keycode - 9) % 10);
-    QKeyEvent event(step.kind == 'p' ? QEvent::KeyPress : QEvent::KeyRelease, key, Qt::NoModifier,
-                    quint32(step.keycode), 0, 0);
+    QKeyEvent event(step.kind == 'p' ? QEvent::KeyPress : QEvent::KeyRelease,
+                    Qt::Key_0 + (step.keycode - 9) % 10, Qt::NoModifier, quint32(step.keycode), 0, 0);
     event.setTimestamp(step.time);
     QApplication::sendEvent(&window, &event);
 }
 
-// Keycode 17 is 8 (code 56), 11 is 2 (code 50). Each case ends by waiting the settle time out.
+// Each case gives the steps, then the codes reported before the settle time is waited out and after it.
 TEST(KeyReleaseFilterTest, ActsOnceOnTheFinalReleaseAndKeepsTheOrder)
 {
-    const struct {
-        const char* name;
-        std::vector<Step> steps;
-        std::vector<int> beforeSettling;  // codes reported before the wait
-        std::vector<int> expected;        // and after it
-    } cases[] = {
+    const struct { const char* name; std::vector<Step> steps; std::vector<int> beforeSettling, expected; } cases[] = {
         {"held key repeats as pairs with one time",
-         {{'p', 17, 1000}, {'r', 17, 1660}, {'p', 17, 1660}, {'r', 17, 1700}, {'p', 17, 1700}, {'r', 17, 1740},
-          {'p', 17, 1740}, {'r', 17, 2500}}, {}, {56}},
-        {"two taps of one key act twice", {{'p', 17, 1000}, {'r', 17, 1080}, {'p', 17, 1150}, {'r', 17, 1230}},
-         {56}, {56, 56}},
+         {{'p', 17, 1000}, {'r', 17, 1660}, {'p', 17, 1660}, {'r', 17, 1700}, {'p', 17, 1700}, {'r', 17, 2500}},
+         {}, {56}},
+        {"two taps of one key act twice",
+         {{'p', 17, 1000}, {'r', 17, 1080}, {'p', 17, 1150}, {'r', 17, 1230}}, {56}, {56, 56}},
         {"another key lets the waiting release act first",
          {{'p', 17, 1000}, {'r', 17, 1080}, {'p', 11, 1080}, {'r', 11, 1150}}, {56}, {56, 50}},
-        {"a mouse move lets the waiting release act first", {{'p', 17, 1000}, {'r', 17, 1080}, {'m', 0, 0}}, {56},
-         {56}},
+        {"a mouse move lets the waiting release act first", {{'p', 17, 1000}, {'r', 17, 1080}, {'m', 0, 0}},
+         {56}, {56}},
         {"release without press is ignored", {{'r', 17, 1080}}, {}, {}},
     };
     for (const auto& test : cases) {
