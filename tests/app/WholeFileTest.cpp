@@ -26,8 +26,9 @@ TEST(WholeFileTest, ReadsUpToTheBoundAndRejectsLargerFilesWithoutReadingThem)
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
         const QString path = dir.filePath(QString::fromLatin1(test.name));
-        if (QFile file(path); test.size >= 0)
+        if (QFile file(path); test.size >= 0) {
             ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(test.size));  // sparse where it can be
+        }
         QElapsedTimer clock;
         clock.start();
         const WholeFileRead read = ReadWholeFile(path);
