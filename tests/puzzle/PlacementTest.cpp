@@ -1,7 +1,10 @@
-// The rule check of one cell's row, column and box.
+// The rule check of one cell's row, column and box, and the shipped data.dat that it vouches for.
 #include "Placement.h"
+#include "PuzzleFile.h"
 
 #include <gtest/gtest.h>
+
+#include <set>
 
 TEST(PlacementTest, ChecksRowColumnAndBox)
 {
@@ -20,5 +23,18 @@ TEST(PlacementTest, ChecksRowColumnAndBox)
         for (auto [r, col] : c.nines)
             grid[GridIndex(r, col)] = 9;
         EXPECT_EQ(IsPlacementValid(grid, c.row, c.column), c.valid) << c.row << "," << c.column;
+    }
+}
+
+TEST(DataFileTest, LinesOneToFiftyAreDistinctCompleteSolutions)
+{
+    std::set<std::string> lines;
+    for (int n = 1; n <= 50; ++n) {
+        const PuzzleLineResult result = ReadPuzzleLine(TESSALY_DATA_FILE, n);
+        ASSERT_TRUE(result.line && result.line->size() == 81u) << n;
+        const Grid81 grid = ParsePuzzleLine(*result.line);
+        for (int i = 0; i < 81; ++i)
+            ASSERT_TRUE(grid[i] != 0 && IsPlacementValid(grid, i / 9, i % 9)) << "line " << n << " cell " << i;
+        EXPECT_TRUE(lines.insert(*result.line).second) << "line " << n << " repeats an earlier one";
     }
 }
