@@ -1,6 +1,5 @@
 // The step solver against the solutions of generated puzzles: no step may ever contradict the one solution.
 #include "PuzzleMaker.h"
-#include "Random.h"
 #include "SolutionCount.h"
 #include "StepSolver.h"
 #include "StepTechniques.h"
@@ -9,6 +8,7 @@
 
 #include <array>
 #include <map>
+#include <numeric>
 #include <utility>
 
 namespace {
@@ -27,29 +27,29 @@ constexpr int PuzzleCount = 2000;
 // remove a candidate that is there and is not the solution's digit.
 void ExpectSound(const CandidateGrid& state, const Step& step, const Grid81& solution)
 {
-    EXPECT_FALSE(step.placements.empty() && step.eliminations.empty()) << TechniqueName(step.technique);
+    SCOPED_TRACE(std::string(TechniqueName(step.technique)));
+    EXPECT_FALSE(step.placements.empty() && step.eliminations.empty());
     for (const CellDigit& placed : step.placements) {
-        EXPECT_EQ(state.Value(placed.cell), 0) << TechniqueName(step.technique);
-        EXPECT_EQ(placed.digit, solution[placed.cell]) << TechniqueName(step.technique) << " at " << placed.cell;
+        EXPECT_EQ(state.Value(placed.cell), 0);
+        EXPECT_EQ(placed.digit, solution[placed.cell]) << " at " << placed.cell;
     }
     for (const CellDigit& removed : step.eliminations) {
-        EXPECT_TRUE(state.Has(removed.cell, removed.digit)) << TechniqueName(step.technique);
-        EXPECT_NE(removed.digit, solution[removed.cell]) << TechniqueName(step.technique) << " at " << removed.cell;
+        EXPECT_TRUE(state.Has(removed.cell, removed.digit));
+        EXPECT_NE(removed.digit, solution[removed.cell]) << " at " << removed.cell;
     }
 }
 
-// Removes the clues of `solution` in random order while the solution stays the only one.
+// Removes the clues of `solution` in random order while the solution stays the only one;
+// counting to two is cheaper than MakeMinimalPuzzle's smallest and largest completions.
 Grid81 MinimalPuzzle(const Grid81& solution, RandomGenerator& random)
 {
     std::array<int, 81> order{};
-    for (int i = 0; i < 81; ++i)
-        order[i] = i;
+    std::iota(order.begin(), order.end(), 0);
     for (int i = 80; i > 0; --i)
         std::swap(order[i], order[RandomBelow(random, i + 1)]);
     Grid81 puzzle = solution;
     for (const int cell : order) {
-        const int digit = puzzle[cell];
-        puzzle[cell] = 0;
+        const int digit = std::exchange(puzzle[cell], 0);
         if (CountSolutions(puzzle, 2) != 1)
             puzzle[cell] = digit;
     }
@@ -73,11 +73,8 @@ TEST(StepSoundness, NoStepContradictsTheSolutionOfThousandsOfPuzzles)
         while (std::optional<Step> easiest = FindEasiestStep(state)) {
             ExpectSound(state, *easiest, solution);
             ++checked[easiest->technique];
-            if (easiest->placements.empty()) {
-                for (int t = 0; t <= int(LastTechnique); ++t) {
-                    const std::optional<Step> step = FindTechnique(state, Technique(t));
-                    if (!step)
-                        continue;
+            for (int t = 0; t <= int(LastTechnique) && easiest->placements.empty(); ++t) {
+                if (const std::optional<Step> step = FindTechnique(state, Technique(t))) {
                     ExpectSound(state, *step, solution);
                     EXPECT_GE(step->difficulty, easiest->difficulty) << TechniqueName(step->technique);
                     ++checked[step->technique];
