@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <functional>
 
 namespace {
 
@@ -22,21 +21,10 @@ Grid81 FromMask(const std::string& mask)
     return grid;
 }
 
-// Levels 1 and 2: the columns that row r draws, row after row.
-std::vector<int> RowDraws(const std::function<std::vector<int>(int)>& columnsOfRow)
-{
-    std::vector<int> draws;
-    for (int r = 0; r < 9; ++r) {
-        const std::vector<int> columns = columnsOfRow(r);
-        draws.insert(draws.end(), columns.begin(), columns.end());
-    }
-    return draws;
-}
-
 // Level 1: row r draws columns r, 0, r: it loses column 0 and its diagonal cell.
-const std::vector<int> kVeryEasyDraws = RowDraws([](int r) { return std::vector<int>{r, 0, r}; });
-const std::string kVeryEasyMask = ".########" "..#######" ".#.######" ".##.#####" ".###.####"
-                                  ".####.###" ".#####.##" ".######.#" ".#######.";
+const std::vector<int> kVeryEasyDraws = {0, 0, 0, 1, 0, 1, 2, 0, 2, 3, 0, 3, 4, 0, 4, 5, 0, 5, 6, 0, 6, 7, 0, 7, 8, 0, 8};
+const std::string kVeryEasyMask =
+    ".########" "..#######" ".#.######" ".##.#####" ".###.####" ".####.###" ".#####.##" ".######.#" ".#######.";
 
 using Cells = std::vector<std::pair<int, int>>;  // (r, c) inside a box, one per draw
 
@@ -50,7 +38,6 @@ std::vector<int> BoxDraws(std::vector<int> draws, const std::vector<Cells>& cell
 }
 
 // Every draw of the k-th visited box (k = 0-8) hits the box's k-th cell (row k / 3, column k % 3).
-// Visits (0,0) (3,0) (0,3) (3,3) (6,3) (3,6) (0,6) (6,0) (6,6) lose cells 0, 1, ... 8 of their box.
 std::vector<int> OneCellPerBoxDraws(const std::array<int, 9>& drawsPerBox)
 {
     std::vector<Cells> cells;
@@ -58,33 +45,29 @@ std::vector<int> OneCellPerBoxDraws(const std::array<int, 9>& drawsPerBox)
         cells.push_back(Cells(drawsPerBox[k], {k / 3, k % 3}));
     return BoxDraws({}, cells);
 }
-const std::string kOneCellPerBoxMask = ".####.###" "#########" "######.##" "#.#######" "###.####."
-                                       "#########" "#########" "####.####" "#.######.";
-
-// x = 2, y drawn as 2 again and then 5, z drawn as 2, as 5 and then 8: boxes 2, 5 and 8 of the
-// visiting order, (3,0), (6,3) and (6,0), show two cells, the others their four corners.
-std::vector<int> HellDistinctCellsDraws()
-{
-    const Cells corners = {{0, 0}, {0, 2}, {2, 0}, {2, 2}}, two = {{1, 1}, {1, 2}};
-    return BoxDraws({1, 1, 4, 1, 4, 7}, {corners, two, corners, corners, two, corners, corners, two, corners});
-}
 
 }  // namespace
 
+// Levels 3 and 4 visit (0,0) (3,0) (0,3) (3,3) (6,3) (3,6) (0,6) (6,0) (6,6), losing cells
+// 0, 1, ... 8 of their box. Level 5 draws x = 2, y as 2 again and then 5, z as 2, as 5 and then
+// 8: boxes 2, 5 and 8 of the visiting order, (3,0), (6,3) and (6,0), show two cells, the
+// others their four corners.
 TEST(LevelPatternTest, ScriptedDrawsHitExactlyTheExpectedCells)
 {
+    const std::string oneCellPerBox =
+        ".####.###" "#########" "######.##" "#.#######" "###.####." "#########" "#########" "####.####" "#.######.";
+    const Cells corners = {{0, 0}, {0, 2}, {2, 0}, {2, 2}}, two = {{1, 1}, {1, 2}};
     const struct { const char* name; int level; std::vector<int> draws; std::string mask; } cases[] = {
         {"VeryEasyBlanksThreeDrawnColumnsPerRow", 1, kVeryEasyDraws, kVeryEasyMask},
         {"LevelZeroActsAsVeryEasy", 0, kVeryEasyDraws, kVeryEasyMask},
-        // Level 2: row r draws columns r, 8, r, 8, r + 1 (wrapping).
-        {"EasyBlanksFiveDrawnColumnsPerRow", 2,
-         RowDraws([](int r) { return std::vector<int>{r, 8, r, 8, (r + 1) % 9}; }),
+        {"EasyBlanksFiveDrawnColumnsPerRow", 2,  // row r draws columns r, 8, r, 8, r + 1 (wrapping)
+         {0, 8, 0, 8, 1, 1, 8, 1, 8, 2, 2, 8, 2, 8, 3, 3, 8, 3, 8, 4, 4, 8, 4, 8, 5,
+          5, 8, 5, 8, 6, 6, 8, 6, 8, 7, 7, 8, 7, 8, 8, 8, 8, 8, 8, 0},
          "..######." "#..#####." "##..####." "###..###." "####..##." "#####..#." "######..." "#######.." ".#######."},
-        {"NormalVisitsBoxesInOrderWithSixDrawsInTwo", 3, OneCellPerBoxDraws({7, 7, 7, 7, 7, 7, 6, 6, 7}),
-         kOneCellPerBoxMask},
-        {"HardVisitsBoxesInOrderWithNineDrawsEach", 4, OneCellPerBoxDraws({9, 9, 9, 9, 9, 9, 9, 9, 9}),
-         kOneCellPerBoxMask},
-        {"HellDistinctDrawsShowThirtyGivens", 5, HellDistinctCellsDraws(),
+        {"NormalVisitsBoxesInOrderWithSixDrawsInTwo", 3, OneCellPerBoxDraws({7, 7, 7, 7, 7, 7, 6, 6, 7}), oneCellPerBox},
+        {"HardVisitsBoxesInOrderWithNineDrawsEach", 4, OneCellPerBoxDraws({9, 9, 9, 9, 9, 9, 9, 9, 9}), oneCellPerBox},
+        {"HellDistinctDrawsShowThirtyGivens", 5,
+         BoxDraws({1, 1, 4, 1, 4, 7}, {corners, two, corners, corners, two, corners, corners, two, corners}),
          "#.##.##.#" "........." "#.##.##.#" "...#.##.#" ".##......" "...#.##.#" "......#.#" ".##.##..." "......#.#"},
         {"AboveHellAppliesNoPattern", 6, {}, std::string(81, '#')},
     };

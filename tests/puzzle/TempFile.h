@@ -21,8 +21,6 @@ public:
         std::ofstream(m_path, std::ios::binary) << bytes;
     }
     ~TempFile() { std::filesystem::remove(m_path); }
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
 
     std::string Path() const { return m_path.string(); }
 
