@@ -6,30 +6,25 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <optional>
 
-// Every line, then line 27 past the end and INT_MAX, which read as the last line; a file
-// without CRs is read again with CR LF line ends, which must read alike.
+// Every line, then a line 27 past the end and INT_MAX, which read as the last line; each file
+// is read again with CR LF line ends, which must read alike.
 TEST(ReadPuzzleLineTest, ReadsTheNumberedLine)
 {
-    const std::string k254(254, '2'), k300 = std::string(254, 'a') + std::string(46, 'b');
+    const std::string k254(254, '2'), a254(254, 'a'), b46(46, 'b');
     const struct { const char* name; std::string file; std::vector<std::string> lines; } cases[] = {
         {"ThreeLines", "abc\ndef\nghi\n", {"abc", "def", "ghi"}},
         {"LastLineWithoutNewline", "abc\ndef", {"abc", "def"}},
         {"LoneCrIsText", "ab\rc\nd\n", {"ab\rc", "d"}},
         {"Line254LeavesItsNewlineForTheNextRead", k254 + "\nnext\n", {k254, "", "next"}},
-        {"Line300CountsAsTwo", k300 + "\nnext\n", {std::string(254, 'a'), std::string(46, 'b'), "next"}},
+        {"Line300CountsAsTwo", a254 + b46 + "\nnext\n", {a254, b46, "next"}},
         {"NulEndsTheLineButNotTheRead", std::string("12\0" "345\n6\0\n", 10), {"12", "6"}},
     };
     for (const auto& test : cases) {
-        std::vector<std::string> files = {test.file};
-        if (test.file.find('\r') == std::string::npos) {
-            std::string crlf;
-            for (char c : test.file)
-                crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-            files.push_back(crlf);
-        }
-        for (const std::string& bytes : files) {
+        std::string crlf;
+        for (char c : test.file)
+            crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+        for (const std::string& bytes : {test.file, crlf}) {
             SCOPED_TRACE(testing::Message() << test.name << ": " << testing::PrintToString(bytes));
             const TempFile file(bytes);
             const int count = static_cast<int>(test.lines.size());
@@ -45,23 +40,18 @@ TEST(ReadPuzzleLineTest, ReadsTheNumberedLine)
 // Dealing reports the same failure as reading and makes no draw.
 TEST(ReadPuzzleLineTest, ReadAndDealReportFailuresInsteadOfReading)
 {
-    const struct { const char* file; int lineNumber; PuzzleFileError error; } cases[] = {
-        {nullptr, 1, PuzzleFileError::CannotOpen},  // nullptr: no file at all
-        {"", 1, PuzzleFileError::NoLines},
-        {"abc\n", 0, PuzzleFileError::BadLineNumber},
-        {nullptr, 0, PuzzleFileError::BadLineNumber},
-    };
+    const TempFile empty(""), oneLine("abc\n");
+    const std::string missing = empty.Path() + ".missing";
+    const struct { std::string path; int lineNumber; PuzzleFileError error; } cases[] = {
+        {missing, 1, PuzzleFileError::CannotOpen}, {empty.Path(), 1, PuzzleFileError::NoLines},
+        {oneLine.Path(), 0, PuzzleFileError::BadLineNumber}, {missing, 0, PuzzleFileError::BadLineNumber}};
     for (const auto& test : cases) {
-        SCOPED_TRACE(testing::Message() << (test.file ? test.file : "no file") << " line " << test.lineNumber);
-        std::optional<TempFile> file;
-        std::string path = (std::filesystem::temp_directory_path() / "tessaly-no-such.dat").string();
-        if (test.file)
-            path = file.emplace(test.file).Path();
-        const PuzzleLineResult result = ReadPuzzleLine(path, test.lineNumber);
+        SCOPED_TRACE(testing::Message() << test.path << " line " << test.lineNumber);
+        const PuzzleLineResult result = ReadPuzzleLine(test.path, test.lineNumber);
         EXPECT_FALSE(result.line.has_value());
         EXPECT_EQ(result.error, test.error);
         ScriptedRandom random = ScriptedRandom::FromDraws(std::vector<int>(27, 0));
-        const DealResult deal = DealPuzzle(path, test.lineNumber, 1, random);
+        const DealResult deal = DealPuzzle(test.path, test.lineNumber, 1, random);
         EXPECT_FALSE(deal.game.has_value());
         EXPECT_EQ(deal.error, test.error);
         EXPECT_EQ(random.Consumed(), 0u);

@@ -1,10 +1,7 @@
 // Independent checks of solver answers, written with the plain rule check, not the solver's machinery.
 #pragma once
 
-#include "GridText.h"
 #include "Placement.h"
-
-#include <gtest/gtest.h>
 
 // True when some row, column or box holds a digit twice. Values 0-9.
 inline bool HasRepeatedDigit(const Grid81& grid)
@@ -22,12 +19,4 @@ inline bool IsValidCompletionOf(const Grid81& grid, const Grid81& completion)
         if (completion[cell] < 1 || completion[cell] > 9 || (grid[cell] != 0 && grid[cell] != completion[cell]))
             return false;
     return !HasRepeatedDigit(completion);
-}
-
-// Parses an 81-character line that the test itself supplies; fails the test on a bad line.
-inline Grid81 GridFromText(const char* text)
-{
-    const auto grid = ParseGridLine(text);
-    EXPECT_TRUE(grid.has_value()) << text;
-    return grid.value_or(Grid81{});
 }

@@ -10,10 +10,8 @@
 #include <cstdlib>
 #include <new>
 
-namespace {
-std::atomic<bool> g_counting{false};
-std::atomic<int> g_allocations{0};
-}  // namespace
+static std::atomic<bool> g_counting{false};
+static std::atomic<int> g_allocations{0};
 
 // The replacement pair is malloc and free by design; GCC cannot see that they match.
 #if defined(__GNUC__) && !defined(__clang__)
