@@ -28,7 +28,7 @@ public:
             throw std::out_of_range("scripted random values used up");
         return m_values[m_next++];
     }
-    size_t Consumed() const { return m_next; }
+    size_t Consumed() const { return m_next; }  // values, two per draw
 
 private:
     std::vector<int> m_values;

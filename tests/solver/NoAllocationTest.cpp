@@ -42,8 +42,7 @@ TEST(NoAllocationTest, SolvingAndCountingAllocateNothing)
     StdRandomGenerator random;
     random.Seed(11);
     const Grid81 puzzle = MakeMinimalPuzzle(MakeRandomSolution(random), random);
-    const Grid81 hard = ParseGridLine(
-        ".....6....59.....82....8....45........3........6..3.54...325..6..................").value();
+    const Grid81 hard = ParseGridLine(".....6....59.....82....8....45........3........6..3.54...325..6..................").value();
     Grid81 result{};
     g_allocations = 0;
     g_counting = true;

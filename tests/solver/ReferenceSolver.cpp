@@ -3,6 +3,8 @@
 
 #include "Placement.h"
 
+#include <algorithm>
+
 namespace {
 
 // Sets `run.outcome` to Solved (with the grid) or GaveUp; it stays NoAnswer otherwise.
@@ -12,9 +14,7 @@ bool Search(Grid81 working, long long callCap, ReferenceResult& run)
         run.outcome = ReferenceOutcome::GaveUp;
         return false;
     }
-    int empty = 0;
-    while (empty < 81 && working[empty] != 0)
-        ++empty;
+    const int empty = int(std::find(working.begin(), working.end(), 0) - working.begin());
     if (empty == 81) {
         run.outcome = ReferenceOutcome::Solved;
         run.grid = working;

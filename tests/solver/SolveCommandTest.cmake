@@ -14,14 +14,12 @@ function(expect_match what text pattern)
   endif()
 endfunction()
 
+# Bad lines are reported and make the exit status non-zero; the others are answered.
 execute_process(COMMAND ${EMULATOR} "${SOLVE}" --time INPUT_FILE "${input}"
   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
 string(REPLACE "\r\n" "\n" out "${out}")
-set(expected_out
-  "138246579659137248274598163745682391813459627926713854487325916362971485591864732\nNo Answer\n")
-if(status EQUAL 0 OR NOT out STREQUAL expected_out)
-  message(FATAL_ERROR "answers: expected\n${expected_out}and a non-zero status for the bad lines, got (status ${status})\n${out}")
-endif()
+expect_match("answers (status ${status})" "${status}:${out}"
+  "^[1-9][0-9]*:138246579659137248274598163745682391813459627926713854487325916362971485591864732\nNo Answer\n$")
 foreach(pattern "line 1: not a grid" "line 3: not a grid" "line 2: [0-9]+ us" "solved 2 grids: median [0-9]+ us, max [0-9]+ us")
   expect_match("errors and timing" "${err}" "${pattern}")
 endforeach()
@@ -31,9 +29,5 @@ foreach(pattern "No Answer" "--time" "--rate" "--explain")
   expect_match("help (status ${status})" "${status}${out}" "^0.*${pattern}")
 endforeach()
 
-execute_process(COMMAND ${EMULATOR} "${SOLVE}" --frobnicate INPUT_FILE "${input}"
-  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
-expect_match("unknown option (status ${status})" "${err}" "unknown option '--frobnicate'.*Usage: tessaly-solve")
-if(status EQUAL 0)
-  message(FATAL_ERROR "an unknown option must give a non-zero exit status")
-endif()
+execute_process(COMMAND ${EMULATOR} "${SOLVE}" --frobnicate INPUT_FILE "${input}" ERROR_VARIABLE err RESULT_VARIABLE status)
+expect_match("unknown option" "${status}:${err}" "^[1-9][0-9]*:.*unknown option '--frobnicate'.*Usage: tessaly-solve")
