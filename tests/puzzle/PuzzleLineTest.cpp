@@ -7,32 +7,25 @@
 
 #include <climits>
 
-// Every line, then a line 27 past the end and INT_MAX, which read as the last line; each file
-// is read again with CR LF line ends, which must read alike.
+// One file holds every kind of line: a lone CR, a line of 254 characters whose newline is left
+// for the next read, one of 300 that counts as two reads, a NUL that ends the line's text but not
+// its read, and a last line without newline. Past the end, up to INT_MAX, the last line stays.
+// The file is read again with CR LF line ends, which must read alike.
 TEST(ReadPuzzleLineTest, ReadsTheNumberedLine)
 {
     const std::string k254(254, '2'), a254(254, 'a'), b46(46, 'b');
-    const struct { const char* name; std::string file; std::vector<std::string> lines; } cases[] = {
-        {"ThreeLines", "abc\ndef\nghi\n", {"abc", "def", "ghi"}},
-        {"LastLineWithoutNewline", "abc\ndef", {"abc", "def"}},
-        {"LoneCrIsText", "ab\rc\nd\n", {"ab\rc", "d"}},
-        {"Line254LeavesItsNewlineForTheNextRead", k254 + "\nnext\n", {k254, "", "next"}},
-        {"Line300CountsAsTwo", a254 + b46 + "\nnext\n", {a254, b46, "next"}},
-        {"NulEndsTheLineButNotTheRead", std::string("12\0" "345\n6\0\n", 10), {"12", "6"}},
-    };
-    for (const auto& test : cases) {
-        std::string crlf;
-        for (char c : test.file)
-            crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-        for (const std::string& bytes : {test.file, crlf}) {
-            SCOPED_TRACE(testing::Message() << test.name << ": " << testing::PrintToString(bytes));
-            const TempFile file(bytes);
-            const int count = static_cast<int>(test.lines.size());
-            for (int n : {1, 2, 3, count + 27, INT_MAX}) {
-                const PuzzleLineResult result = ReadPuzzleLine(file.Path(), n);
-                ASSERT_TRUE(result.line.has_value()) << n;
-                EXPECT_EQ(*result.line, test.lines[std::min(n, count) - 1]) << n;
-            }
+    const std::string file = "abc\nd\ref\n" + k254 + "\n" + a254 + b46 + "\n" + std::string("12\0" "345\n", 7) + "ghi";
+    const std::vector<std::string> lines = {"abc", "d\ref", k254, "", a254, b46, "12", "ghi"};
+    std::string crlf;
+    for (char c : file)
+        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    for (const std::string& bytes : {file, crlf}) {
+        const TempFile temp(bytes);
+        for (int n = 1; n <= 10; ++n) {
+            const PuzzleLineResult result = ReadPuzzleLine(temp.Path(), n == 10 ? INT_MAX : n);
+            ASSERT_TRUE(result.line.has_value()) << n;
+            EXPECT_EQ(*result.line, lines[std::min<size_t>(n, lines.size()) - 1])
+                << "line " << n << (bytes == crlf ? " with CR LF" : "");
         }
     }
 }

@@ -120,13 +120,8 @@ TEST(StepTechniques, ChainsGetHarderWithLength)
         EXPECT_EQ(FormatDifficulty(ChainDifficulty(Technique::XChain, nodes)), difficulty) << nodes << " nodes";
 }
 
-// Where the easiest step hides behind harder ones, the solver still takes the easiest, and
-// a grid the techniques cannot finish is rated above them all.
-TEST(StepTechniques, TheSolverTakesTheEasiestStepAndRatesByTheHardest)
+// Where the easiest step, a hidden single in a box, hides behind harder ones, the solver still takes it.
+TEST(StepTechniques, TheSolverTakesTheEasiestStep)
 {
     EXPECT_EQ(FindEasiestStep(CandidateGrid(ParsePuzzleLine(Midgame)))->technique, Technique::HiddenSingleInBox);
-    EXPECT_TRUE(RatePuzzle(Grid81{}).needsTrialAndError);
-    const PuzzleRating nothingLeft = RatePuzzle(SolveWithSteps(ParsePuzzleLine(EndgamePairs)).end.Values());
-    EXPECT_FALSE(nothingLeft.needsTrialAndError);
-    EXPECT_FALSE(nothingLeft.hardest.has_value());
 }
