@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 #include <numeric>
+#include <utility>
 
 namespace {
 
