@@ -21,19 +21,16 @@ public:
         return ScriptedRandom(std::move(values));
     }
 
-    void Seed(unsigned) override { ++m_seeds; }
+    void Seed(unsigned) override {}
     int Next() override
     {
         if (m_next >= m_values.size())
             throw std::out_of_range("scripted random values used up");
         return m_values[m_next++];
     }
-
-    size_t Consumed() const { return m_next; }
-    int Seeds() const { return m_seeds; }
+    size_t Consumed() const { return m_next; }  // values, two per draw
 
 private:
     std::vector<int> m_values;
     size_t m_next = 0;
-    int m_seeds = 0;
 };

@@ -10,12 +10,8 @@
 #include <cstdlib>
 #include <new>
 
-namespace {
-
-std::atomic<bool> g_counting{false};
-std::atomic<int> g_allocations{0};
-
-}  // namespace
+static std::atomic<bool> g_counting{false};
+static std::atomic<int> g_allocations{0};
 
 // The replacement pair is malloc and free by design; GCC cannot see that they match.
 #if defined(__GNUC__) && !defined(__clang__)
@@ -30,11 +26,8 @@ void* operator new(std::size_t size)
         return memory;
     throw std::bad_alloc();
 }
-
 void operator delete(void* memory) noexcept { std::free(memory); }
 void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
-
-namespace {
 
 // The counter must first see one allocation, or a count of zero proves nothing.
 TEST(NoAllocationTest, SolvingAndCountingAllocateNothing)
@@ -49,18 +42,13 @@ TEST(NoAllocationTest, SolvingAndCountingAllocateNothing)
     StdRandomGenerator random;
     random.Seed(11);
     const Grid81 puzzle = MakeMinimalPuzzle(MakeRandomSolution(random), random);
-    const auto hard = ParseGridLine(
-        ".....6....59.....82....8....45........3........6..3.54...325..6..................");
-    ASSERT_TRUE(hard.has_value());
+    const Grid81 hard = ParseGridLine(".....6....59.....82....8....45........3........6..3.54...325..6..................").value();
     Grid81 result{};
     g_allocations = 0;
     g_counting = true;
-    const bool solved = SolveGrid(Grid81{}, result) && SolveGrid(puzzle, result) &&
-                        SolveGrid(*hard, result) && CountSolutions(*hard, 100) == 100 &&
-                        CountSolutions(puzzle, 2, result) == 1;
+    const bool solved = SolveGrid(Grid81{}, result) && SolveGrid(puzzle, result) && SolveGrid(hard, result) &&
+                        CountSolutions(hard, 100) == 100 && CountSolutions(puzzle, 2, result) == 1;
     g_counting = false;
     EXPECT_TRUE(solved);
     EXPECT_EQ(g_allocations.load(), 0);
 }
-
-}  // namespace

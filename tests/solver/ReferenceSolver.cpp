@@ -3,31 +3,26 @@
 
 #include "Placement.h"
 
+#include <algorithm>
+
 namespace {
 
-struct SearchRun {
-    long long callCap;
-    long long calls = 0;
-    bool gaveUp = false;
-    Grid81 solution{};
-};
-
-bool Search(Grid81 working, SearchRun& run)
+// Sets `run.outcome` to Solved (with the grid) or GaveUp; it stays NoAnswer otherwise.
+bool Search(Grid81 working, long long callCap, ReferenceResult& run)
 {
-    if (++run.calls > run.callCap) {
-        run.gaveUp = true;
+    if (++run.calls > callCap) {
+        run.outcome = ReferenceOutcome::GaveUp;
         return false;
     }
-    int empty = 0;
-    while (empty < 81 && working[empty] != 0)
-        ++empty;
+    const int empty = int(std::find(working.begin(), working.end(), 0) - working.begin());
     if (empty == 81) {
-        run.solution = working;
+        run.outcome = ReferenceOutcome::Solved;
+        run.grid = working;
         return true;
     }
-    for (int digit = 1; digit <= 9 && !run.gaveUp; ++digit) {
+    for (int digit = 1; digit <= 9 && run.outcome != ReferenceOutcome::GaveUp; ++digit) {
         working[empty] = digit;
-        if (IsPlacementValid(working, empty / 9, empty % 9) && Search(working, run))
+        if (IsPlacementValid(working, empty / 9, empty % 9) && Search(working, callCap, run))
             return true;
     }
     return false;
@@ -37,15 +32,7 @@ bool Search(Grid81 working, SearchRun& run)
 
 ReferenceResult ReferenceSolve(const Grid81& grid, long long callCap)
 {
-    SearchRun run{callCap};
-    const bool solved = Search(grid, run);
     ReferenceResult result;
-    result.calls = run.calls;
-    if (run.gaveUp)
-        result.outcome = ReferenceOutcome::GaveUp;
-    else if (solved) {
-        result.outcome = ReferenceOutcome::Solved;
-        result.grid = run.solution;
-    }
+    Search(grid, callCap, result);
     return result;
 }
