@@ -88,10 +88,13 @@ black_fraction() {
   convert "$1" -crop "${DIGIT_W}x${DIGIT_H}+$(( $(cell_left "$2") + DIGIT_X ))+$(( $(cell_top "$2") + DIGIT_Y ))" \
     +repage -colorspace gray -threshold 30% -format '%[fx:1-mean]' info:
 }
-grey_fraction() {  # the small digits' grey, RGB(180,180,180), anywhere inside the cell
-  convert "$1" -crop "55x39+$(( $(cell_left "$2") + 5 ))+$(( $(cell_top "$2") + 5 ))" +repage \
+# grey_in PICTURE CELL DX DY W H: the share of the small digits' grey, RGB(180,180,180), in that
+# part of the cell; grey_fraction: anywhere inside the cell.
+grey_in() {
+  convert "$1" -crop "${5}x${6}+$(( $(cell_left "$2") + $3 ))+$(( $(cell_top "$2") + $4 ))" +repage \
     -fuzz 12% -fill black -opaque 'rgb(180,180,180)' -fill white +opaque black -format '%[fx:1-mean]' info:
 }
+grey_fraction() { grey_in "$1" "$2" 5 5 55 39; }
 more_than() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
 
 shot start
@@ -121,10 +124,13 @@ is_given_glyph() {
   for g in "${GIVEN_GLYPHS[@]}"; do same_glyph "$g" "$1" && return 0; done
   return 1
 }
-expect_digit() {  # expect_digit STEP: the target shows a black digit drawn like the givens'
-  more_than "$(black_fraction "$SHOT" "$TARGET")" 0.03 || fail "$1: no digit in the cell ($SHOT)"
-  glyph "$SHOT" "$TARGET" "$GLYPHS/$1.png"
-  is_given_glyph "$GLYPHS/$1.png" || fail "$1: the cell's digit looks like no board digit ($SHOT)"
+digit_in() {  # digit_in CELL NAME: the cell shows a digit drawn like the givens', kept as glyphs/NAME.png
+  more_than "$(black_fraction "$SHOT" "$1")" 0.03 || fail "$2: no digit in cell $1 ($SHOT)"
+  glyph "$SHOT" "$1" "$GLYPHS/$2.png"
+  is_given_glyph "$GLYPHS/$2.png" || fail "$2: cell $1 shows no board digit ($SHOT)"
+}
+empty_cell() {  # empty_cell CELL NAME
+  [ "$(black_fraction "$SHOT" "$1")" = 0 ] || fail "$2: cell $1 is not empty ($SHOT)"
 }
 
 xdotool mousemove $(( ORIGIN_X + $(cell_left "$TARGET") + 32 )) $(( ORIGIN_Y + $(cell_top "$TARGET") + 24 ))
@@ -133,26 +139,26 @@ case "$(pixel "$SHOT" $(( $(cell_left "$TARGET") + 1 )) $(( $(cell_top "$TARGET"
   *"200,0,0"* | *"201,0,0"*) ;;
   *) fail "the cell under the pointer is not outlined in red ($SHOT)" ;;
 esac
-[ "$(black_fraction "$SHOT" "$TARGET")" = 0 ] || fail "the target cell is not empty at the start"
+empty_cell "$TARGET" "at the start"
 
 xdotool key 7
 shot main-row-7
-expect_digit main-row-7
+digit_in "$TARGET" main-row-7
 
 # Keypad 3 by its keycode in the server's default keymap: given by keysym, xdotool would
 # switch NumLock on and off around the key, and that NumLock release would clear the cell.
 xdotool key 89
 shot keypad-3
-expect_digit keypad-3
+digit_in "$TARGET" keypad-3
 ! same_glyph "$GLYPHS/keypad-3.png" "$GLYPHS/main-row-7.png" || fail "keypad 3 left the 7 in the cell"
 
 xdotool key space
 shot hint
-expect_digit "hint"
+digit_in "$TARGET" "hint"
 
 xdotool key 0
 shot cleared
-[ "$(black_fraction "$SHOT" "$TARGET")" = 0 ] || fail "0 did not clear the cell ($SHOT)"
+empty_cell "$TARGET" "0"
 more_than "$(grey_fraction "$SHOT" "$TARGET")" 0.01 || fail "the small digits did not come back ($SHOT)"
 
 # Pencil marks and undo: a click on small digit 5 of the empty target cell crosses it out
@@ -161,16 +167,11 @@ check_marks_and_undo() {
   local left top
   left=$(( ORIGIN_X + $(cell_left "$TARGET") ))
   top=$(( ORIGIN_Y + $(cell_top "$TARGET") ))
-  # zone_grey PICTURE DX DY W H: the share of small-digit grey in that part of the target cell
-  zone_grey() {
-    convert "$1" -crop "${4}x${5}+$(( $(cell_left "$TARGET") + $2 ))+$(( $(cell_top "$TARGET") + $3 ))" +repage \
-      -fuzz 12% -fill black -opaque 'rgb(180,180,180)' -fill white +opaque black -format '%[fx:1-mean]' info:
-  }
   # Digit 5 has the middle ninth of the cell (22..43, 17..32), digit 1 the top-left one.
   xdotool mousemove $(( left + 32 )) $(( top + 24 )) click 1
   shot mark-crossed-out
-  [ "$(zone_grey "$SHOT" 22 17 22 16)" = 0 ] || fail "small digit 5 is still drawn after its click ($SHOT)"
-  more_than "$(zone_grey "$SHOT" 4 4 17 12)" 0.01 || fail "small digit 1 went too ($SHOT)"
+  [ "$(grey_in "$SHOT" "$TARGET" 22 17 22 16)" = 0 ] || fail "small digit 5 is still drawn after its click ($SHOT)"
+  more_than "$(grey_in "$SHOT" "$TARGET" 4 4 17 12)" 0.01 || fail "small digit 1 went too ($SHOT)"
 
   xdotool click 3
   sleep 0.4
@@ -178,7 +179,7 @@ check_marks_and_undo() {
   xdotool mousemove $(( left + 32 + 30 )) $(( top + 24 + 12 )) click 1
   xdotool mousemove $(( left + 32 )) $(( top + 24 ))
   shot undo
-  more_than "$(zone_grey "$SHOT" 22 17 22 16)" 0.01 || fail "Undo did not bring small digit 5 back ($SHOT)"
+  more_than "$(grey_in "$SHOT" "$TARGET" 22 17 22 16)" 0.01 || fail "Undo did not bring small digit 5 back ($SHOT)"
 }
 check_marks_and_undo
 
@@ -186,14 +187,6 @@ check_marks_and_undo
 point_at() {  # point_at CELL: the pointer over the cell, which selects it
   xdotool mousemove $(( ORIGIN_X + $(cell_left "$1") + 32 )) $(( ORIGIN_Y + $(cell_top "$1") + 24 ))
   sleep 0.1
-}
-digit_in() {  # digit_in CELL NAME: the cell shows a board digit, kept as glyphs/NAME.png
-  more_than "$(black_fraction "$SHOT" "$1")" 0.03 || fail "$2: no digit in cell $1 ($SHOT)"
-  glyph "$SHOT" "$1" "$GLYPHS/$2.png"
-  is_given_glyph "$GLYPHS/$2.png" || fail "$2: cell $1 shows no board digit ($SHOT)"
-}
-empty_cell() {  # empty_cell CELL NAME
-  [ "$(black_fraction "$SHOT" "$1")" = 0 ] || fail "$2: cell $1 is not empty ($SHOT)"
 }
 digit_like() {  # digit_like CELL NAME REFERENCE: the cell shows the digit of glyphs/REFERENCE.png
   digit_in "$1" "$2"
