@@ -8,51 +8,32 @@
 
 namespace {
 
-// Boards as ParsePuzzleLine reads them. The small ones hold only what the technique needs.
-const std::string LastInRow = "12345678";
-const std::string OnesAroundTopLeftBox = "............1...........1...1...........................1";
-const std::string OnesInEightColumns = ".........1...........1......1...........1..........1....1...........1..........1";
-const std::string NineAtRowEnd = "12345..........8...................6........7";
-const std::string LowerRowsOfBoxFilled = ".........234......567";
-const std::string RowEndFilled = "...234567";
-// Positions met on the way through generated puzzles.
+// Boards as ParsePuzzleLine reads them: small ones holding only what the technique needs, and
+// positions met on the way through generated puzzles, of which this one serves several techniques.
 const std::string Midgame = "2..71..4..1...9...6..5..9..4.........7.68...3.5..91...5.2....8.3.......5..1....7.";
-const std::string MidgameLater = "2..71..4..1...9...6..5..9..42.......17.68...3.5..91...5.2....8.3.7.....5..1....7.";
-const std::string MidgameSeven = "2..71..4.71...9...6..5..9..42.......17.68...3.5..91...5.2....8.3.7.....5..1....7.";
-const std::string MidgameQuad = "2..71..4.71...9...6..5..9.742.......17.68...3.5..91...5.2....8.3.7.....5..1....7.";
-const std::string MidgameWing = "29.71..4.71...9.3.63.5..91742.......17.68...385..917..5.2....8.3.7.....59.1....7.";
-const std::string Endgame = "29.713.4.71..69.3.63.5..9174263..891179684.538532917..5.21...893.79..1.59.1....7.";
-const std::string EndgamePairs = "29.713.4.71..69.3263.5..9174263..8911796842538532917..5.21...893.79..1.59.1....7.";
-const std::string FourColumnsOfSix = ".345....8.92..8345785.43.965.63.2.87823..4..19.78.6..3279.8..3446893...23514278.9";
 
-struct TechniqueCase {
-    Technique technique;
-    const std::string& board;
-    const char* difficulty;
-    int missCell;  // set to missDigit (0 clears it), the board has no such step
-    int missDigit;
-    const char* step;  // as tessaly-solve names rows and columns
-};
+// The near miss sets missCell to missDigit (0 clears it); the step is named as tessaly-solve names rows and columns.
+struct TechniqueCase { Technique technique; std::string board; const char* difficulty; int missCell, missDigit; const char* step; };
 
 const TechniqueCase TechniqueCases[] = {
-    {Technique::FullHouse, LastInRow, "1.0", 7, 0,
+    {Technique::FullHouse, "12345678", "1.0", 7, 0,
      "Full house: row 1, column 9 is the last empty cell in row 1, so it takes the 9."},
-    {Technique::HiddenSingleInBox, OnesAroundTopLeftBox, "1.2", 56, 0,
+    {Technique::HiddenSingleInBox, "............1...........1...1...........................1", "1.2", 56, 0,
      "Hidden single in a box: in the top-left box, the 1 fits only in row 1, column 1."},
-    {Technique::HiddenSingleInLine, OnesInEightColumns, "1.5", 79, 0,
+    {Technique::HiddenSingleInLine, ".........1...........1......1...........1..........1....1...........1..........1", "1.5", 79, 0,
      "Hidden single: in row 1, the 1 fits only in row 1, column 9."},
-    {Technique::NakedSingle, NineAtRowEnd, "2.3", 15, 0, "Naked single: row 1, column 9 can only take the 9."},
-    {Technique::Pointing, LowerRowsOfBoxFilled, "2.6", 20, 0,
+    {Technique::NakedSingle, "12345..........8...................6........7", "2.3", 15, 0, "Naked single: row 1, column 9 can only take the 9."},
+    {Technique::Pointing, ".........234......567", "2.6", 20, 0,
      "Pointing: in the top-left box, the 1 can only go where it meets row 1, so the 1 is removed from row 1, "
      "column 4; row 1, column 5; row 1, column 6; row 1, column 7; row 1, column 8 and row 1, column 9."},
-    {Technique::Claiming, RowEndFilled, "2.8", 8, 0,
+    {Technique::Claiming, "...234567", "2.8", 8, 0,
      "Claiming: in row 1, the 1 can only go where it meets the top-left box, so the 1 is removed from row 2, "
      "column 1; row 2, column 2; row 2, column 3; row 3, column 1; row 3, column 2 and row 3, column 3."},
     {Technique::NakedPair, Midgame, "3.0", 0, 0,
      "Naked pair: row 5, column 1 and row 5, column 3 can only take 1 and 9, so these digits go nowhere else "
      "in row 5: the 1 is removed from row 5, column 7 and row 5, column 8, and the 9 is removed from row 5, "
      "column 8."},
-    {Technique::XWing, MidgameLater, "3.2", 31, 7,
+    {Technique::XWing, "2..71..4..1...9...6..5..9..42.......17.68...3.5..91...5.2....8.3.7.....5..1....7.", "3.2", 31, 7,
      "X-Wing: in column 5 and column 6, the 7 can only go in row 4 and row 7, so the 7 is removed from row 4, "
      "column 7 and row 4, column 9."},
     {Technique::HiddenPair, Midgame, "3.4", 27, 0,
@@ -61,25 +42,25 @@ const TechniqueCase TechniqueCases[] = {
     {Technique::NakedTriple, Midgame, "3.6", 36, 1,
      "Naked triple: row 2, column 1; row 6, column 1 and row 9, column 1 can only take 7, 8 and 9, so these "
      "digits go nowhere else in column 1: the 9 is removed from row 5, column 1."},
-    {Technique::Swordfish, MidgameSeven, "3.8", 31, 7,
+    {Technique::Swordfish, "2..71..4.71...9...6..5..9..42.......17.68...3.5..91...5.2....8.3.7.....5..1....7.", "3.8", 31, 7,
      "Swordfish: in column 5, column 6 and column 7, the 7 can only go in row 4, row 6 and row 7, so the 7 is "
      "removed from row 4, column 9 and row 6, column 9."},
     {Technique::HiddenTriple, Midgame, "4.0", 0, 0,
      "Hidden triple: in row 5, 2, 4 and 5 fit only in row 5, column 6; row 5, column 7 and row 5, column 8, so "
      "these cells take nothing else: the 1 is removed from row 5, column 7 and row 5, column 8, and the 9 is "
      "removed from row 5, column 8."},
-    {Technique::XYWing, EndgamePairs, "4.2", 22, 2,
+    {Technique::XYWing, "29.713.4.71..69.3263.5..9174263..8911796842538532917..5.21...893.79..1.59.1....7.", "4.2", 22, 2,
      "XY-Wing: row 8, column 8 takes the 2 or the 6, row 8, column 5 takes the 2 or the 4, row 9, column 9 "
      "takes the 6 or the 4; either way one of the last two is the 4, so the 4 is removed from row 9, column 4 "
      "and row 9, column 5."},
-    {Technique::XYZWing, MidgameWing, "4.4", 5, 3,
+    {Technique::XYZWing, "29.71..4.71...9.3.63.5..91742.......17.68...385..917..5.2....8.3.7.....59.1....7.", "4.4", 5, 3,
      "XYZ-Wing: row 1, column 7 takes the 5, the 6 or the 8, row 1, column 3 takes the 5 or the 8, row 1, "
      "column 9 takes the 6 or the 8; one of the three is the 8, so the 8 is removed from row 1, column 6."},
-    {Technique::NakedQuad, MidgameQuad, "5.0", 20, 4,
+    {Technique::NakedQuad, "2..71..4.71...9...6..5..9.742.......17.68...3.5..91...5.2....8.3.7.....5..1....7.", "5.0", 20, 4,
      "Naked quad: row 3, column 2; row 3, column 3; row 3, column 5 and row 3, column 6 can only take 2, 3, 4 "
      "and 8, so these digits go nowhere else in row 3: the 2 is removed from row 3, column 8, and the 3 is "
      "removed from row 3, column 8."},
-    {Technique::Jellyfish, FourColumnsOfSix, "5.2", 4, 6,
+    {Technique::Jellyfish, ".345....8.92..8345785.43.965.63.2.87823..4..19.78.6..3279.8..3446893...23514278.9", "5.2", 4, 6,
      "Jellyfish: in column 1, column 4, column 5 and column 7, the 6 can only go in row 1, row 2, row 5 and "
      "row 7, so the 6 is removed from row 5, column 8."},
     {Technique::HiddenQuad, Midgame, "5.4", 27, 0,
@@ -89,7 +70,7 @@ const TechniqueCase TechniqueCases[] = {
     {Technique::XChain, Midgame, "6.6", 31, 7,
      "X-chain: if row 4, column 5 is not the 7, then row 4, column 6 is, so row 7, column 6 is not, so row 7, "
      "column 5 is; one of the two ends is the 7, so the 7 is removed from row 8, column 5."},
-    {Technique::XYChain, Endgame, "6.7", 12, 4,
+    {Technique::XYChain, "29.713.4.71..69.3.63.5..9174263..891179684.538532917..5.21...893.79..1.59.1....7.", "6.7", 12, 4,
      "XY-chain: if row 8, column 5 is not the 4, it is the 2, so row 3, column 5 is the 4, so row 2, column 4 "
      "is the 8, so row 9, column 4 is the 4; one of the two ends is the 4, so the 4 is removed from row 7, "
      "column 5 and row 9, column 5."},
