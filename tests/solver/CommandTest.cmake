@@ -1,0 +1,66 @@
+# Runs tessaly-solve on a few lines: answers, No Answer, bad lines, --time, --help, a bad option;
+# --rate on one grid with one solution, one with two, one with none and a full one; --explain's
+# steps of one grid; --rate with --explain refused.
+# Called as: cmake -DSOLVE=<path of tessaly-solve> -DWORK_DIR=<scratch folder> -P CommandTest.cmake
+# In a cross build EMULATOR names what runs it (Wine); Windows ends its output lines with CR LF.
+set(input "${WORK_DIR}/solve-input.txt")
+
+# Runs tessaly-solve with the given arguments into status, out (with LF line ends) and err.
+macro(run_solve)
+  execute_process(COMMAND ${EMULATOR} "${SOLVE}" ${ARGN} OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+  string(REPLACE "\r\n" "\n" out "${out}")
+endmacro()
+
+function(expect_match what text pattern)
+  if(NOT text MATCHES "${pattern}")
+    message(FATAL_ERROR "${what}: expected to match '${pattern}', got:\n${text}")
+  endif()
+endfunction()
+
+file(WRITE "${input}"
+  "0000000000000000000000000000000000000000000000000000000000000000000000000000000000\n"
+  ".....6....59.....82....8....45........3........6..3.54...325..6..................\r\n"
+  "not a grid\n"
+  "11...............................................................................\n")
+# Bad lines are reported and make the exit status non-zero; the others are answered.
+run_solve(--time INPUT_FILE "${input}")
+expect_match("answers (status ${status})" "${status}:${out}"
+  "^[1-9][0-9]*:138246579659137248274598163745682391813459627926713854487325916362971485591864732\nNo Answer\n$")
+foreach(pattern "line 1: not a grid" "line 3: not a grid" "line 2: [0-9]+ us" "solved 2 grids: median [0-9]+ us, max [0-9]+ us")
+  expect_match("errors and timing" "${err}" "${pattern}")
+endforeach()
+
+run_solve(--help)
+foreach(pattern "No Answer" "--time" "--rate" "--explain")
+  expect_match("help (status ${status})" "${status}${out}" "^0.*${pattern}")
+endforeach()
+
+run_solve(--frobnicate INPUT_FILE "${input}")
+expect_match("unknown option" "${status}:${err}" "^[1-9][0-9]*:.*unknown option '--frobnicate'.*Usage: tessaly-solve")
+
+set(pointing "2.1.74..589..51.7.547..6.136....9.5.9.2..7.3.1......294..79.3.1719.6.54.3.8145..7")
+file(WRITE "${input}"
+  "${pointing}\n"
+  "43789.6.58..53674995647.8.354..69387369748.5..783.5964684953.7..956.74387.3.84596\n"
+  "55...............................................................................\n"
+  "437892615821536749956471823542169387369748152178325964684953271295617438713284596\n")
+run_solve(--rate INPUT_FILE "${input}")
+set(expected "0:1 2.6 pointing\n2+ T&E needs trial and error\n0 - no solution\n1 0.0 none\n")
+if(NOT "${status}:${out}" STREQUAL expected)
+  message(FATAL_ERROR "--rate: expected status:output\n${expected}got\n${status}:${out}")
+endif()
+
+# The pointing step comes first; then only singles, one line for each of the 38 empty cells,
+# and the rating. Lines hold semicolons, so they are counted as text, not as a CMake list.
+file(WRITE "${input}" "${pointing}\n")
+run_solve(--explain INPUT_FILE "${input}")
+string(REGEX REPLACE "[^\n]" "" newlines "${out}")
+string(LENGTH "${newlines}" count)
+set(first "2.6 Pointing: in the top-middle box, the 3 can only go where it meets column 4, so the 3 is removed from row 4, column 4; row 6, column 4 and row 8, column 4.\n")
+string(FIND "${out}" "${first}" at)
+if(NOT status EQUAL 0 OR NOT count EQUAL 40 OR NOT at EQUAL 0 OR NOT out MATCHES "\nrating 2\\.6 pointing\n$")
+  message(FATAL_ERROR "--explain: expected 40 lines from\n${first}to the rating, got (status ${status})\n${out}")
+endif()
+
+run_solve(--rate --explain INPUT_FILE "${input}")
+expect_match("--rate with --explain must be refused" "${status}:${err}" "^[1-9][0-9]*:.*do not go together")
