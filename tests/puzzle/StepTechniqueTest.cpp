@@ -13,7 +13,9 @@ namespace {
 const std::string Midgame = "2..71..4..1...9...6..5..9..4.........7.68...3.5..91...5.2....8.3.......5..1....7.";
 
 // The near miss sets missCell to missDigit (0 clears it); the step is named as tessaly-solve names rows and columns.
-struct TechniqueCase { Technique technique; std::string board; const char* difficulty; int missCell, missDigit; const char* step; };
+struct TechniqueCase {
+    Technique technique; std::string board; const char* difficulty; int missCell, missDigit; const char* step;
+};
 
 const TechniqueCase TechniqueCases[] = {
     {Technique::FullHouse, "12345678", "1.0", 7, 0,
@@ -30,9 +32,8 @@ const TechniqueCase TechniqueCases[] = {
      "Claiming: in row 1, the 1 can only go where it meets the top-left box, so the 1 is removed from row 2, "
      "column 1; row 2, column 2; row 2, column 3; row 3, column 1; row 3, column 2 and row 3, column 3."},
     {Technique::NakedPair, Midgame, "3.0", 0, 0,
-     "Naked pair: row 5, column 1 and row 5, column 3 can only take 1 and 9, so these digits go nowhere else "
-     "in row 5: the 1 is removed from row 5, column 7 and row 5, column 8, and the 9 is removed from row 5, "
-     "column 8."},
+     "Naked pair: row 5, column 1 and row 5, column 3 can only take 1 and 9, so these digits go nowhere else in "
+     "row 5: the 1 is removed from row 5, column 7 and row 5, column 8, and the 9 is removed from row 5, column 8."},
     {Technique::XWing, "2..71..4..1...9...6..5..9..42.......17.68...3.5..91...5.2....8.3.7.....5..1....7.", "3.2", 31, 7,
      "X-Wing: in column 5 and column 6, the 7 can only go in row 4 and row 7, so the 7 is removed from row 4, "
      "column 7 and row 4, column 9."},
@@ -40,8 +41,8 @@ const TechniqueCase TechniqueCases[] = {
      "Hidden pair: in column 1, 1 and 7 fit only in row 2, column 1 and row 5, column 1, so these cells take "
      "nothing else: the 8 is removed from row 2, column 1, and the 9 is removed from row 5, column 1."},
     {Technique::NakedTriple, Midgame, "3.6", 36, 1,
-     "Naked triple: row 2, column 1; row 6, column 1 and row 9, column 1 can only take 7, 8 and 9, so these "
-     "digits go nowhere else in column 1: the 9 is removed from row 5, column 1."},
+     "Naked triple: row 2, column 1; row 6, column 1 and row 9, column 1 can only take 7, 8 and 9, so these digits "
+     "go nowhere else in column 1: the 9 is removed from row 5, column 1."},
     {Technique::Swordfish, "2..71..4.71...9...6..5..9..42.......17.68...3.5..91...5.2....8.3.7.....5..1....7.", "3.8", 31, 7,
      "Swordfish: in column 5, column 6 and column 7, the 7 can only go in row 4, row 6 and row 7, so the 7 is "
      "removed from row 4, column 9 and row 6, column 9."},
@@ -50,30 +51,29 @@ const TechniqueCase TechniqueCases[] = {
      "these cells take nothing else: the 1 is removed from row 5, column 7 and row 5, column 8, and the 9 is "
      "removed from row 5, column 8."},
     {Technique::XYWing, "29.713.4.71..69.3263.5..9174263..8911796842538532917..5.21...893.79..1.59.1....7.", "4.2", 22, 2,
-     "XY-Wing: row 8, column 8 takes the 2 or the 6, row 8, column 5 takes the 2 or the 4, row 9, column 9 "
-     "takes the 6 or the 4; either way one of the last two is the 4, so the 4 is removed from row 9, column 4 "
-     "and row 9, column 5."},
+     "XY-Wing: row 8, column 8 takes the 2 or the 6, row 8, column 5 takes the 2 or the 4, row 9, column 9 takes "
+     "the 6 or the 4; either way one of the last two is the 4, so the 4 is removed from row 9, column 4 and row 9, "
+     "column 5."},
     {Technique::XYZWing, "29.71..4.71...9.3.63.5..91742.......17.68...385..917..5.2....8.3.7.....59.1....7.", "4.4", 5, 3,
-     "XYZ-Wing: row 1, column 7 takes the 5, the 6 or the 8, row 1, column 3 takes the 5 or the 8, row 1, "
-     "column 9 takes the 6 or the 8; one of the three is the 8, so the 8 is removed from row 1, column 6."},
+     "XYZ-Wing: row 1, column 7 takes the 5, the 6 or the 8, row 1, column 3 takes the 5 or the 8, row 1, column 9 "
+     "takes the 6 or the 8; one of the three is the 8, so the 8 is removed from row 1, column 6."},
     {Technique::NakedQuad, "2..71..4.71...9...6..5..9.742.......17.68...3.5..91...5.2....8.3.7.....5..1....7.", "5.0", 20, 4,
-     "Naked quad: row 3, column 2; row 3, column 3; row 3, column 5 and row 3, column 6 can only take 2, 3, 4 "
-     "and 8, so these digits go nowhere else in row 3: the 2 is removed from row 3, column 8, and the 3 is "
-     "removed from row 3, column 8."},
+     "Naked quad: row 3, column 2; row 3, column 3; row 3, column 5 and row 3, column 6 can only take 2, 3, 4 and "
+     "8, so these digits go nowhere else in row 3: the 2 is removed from row 3, column 8, and the 3 is removed "
+     "from row 3, column 8."},
     {Technique::Jellyfish, ".345....8.92..8345785.43.965.63.2.87823..4..19.78.6..3279.8..3446893...23514278.9", "5.2", 4, 6,
-     "Jellyfish: in column 1, column 4, column 5 and column 7, the 6 can only go in row 1, row 2, row 5 and "
-     "row 7, so the 6 is removed from row 5, column 8."},
+     "Jellyfish: in column 1, column 4, column 5 and column 7, the 6 can only go in row 1, row 2, row 5 and row 7, "
+     "so the 6 is removed from row 5, column 8."},
     {Technique::HiddenQuad, Midgame, "5.4", 27, 0,
-     "Hidden quad: in row 5, 1, 2, 4 and 5 fit only in row 5, column 1; row 5, column 6; row 5, column 7 and "
-     "row 5, column 8, so these cells take nothing else: the 9 is removed from row 5, column 1 and row 5, "
-     "column 8."},
+     "Hidden quad: in row 5, 1, 2, 4 and 5 fit only in row 5, column 1; row 5, column 6; row 5, column 7 and row "
+     "5, column 8, so these cells take nothing else: the 9 is removed from row 5, column 1 and row 5, column 8."},
     {Technique::XChain, Midgame, "6.6", 31, 7,
      "X-chain: if row 4, column 5 is not the 7, then row 4, column 6 is, so row 7, column 6 is not, so row 7, "
      "column 5 is; one of the two ends is the 7, so the 7 is removed from row 8, column 5."},
     {Technique::XYChain, "29.713.4.71..69.3.63.5..9174263..891179684.538532917..5.21...893.79..1.59.1....7.", "6.7", 12, 4,
-     "XY-chain: if row 8, column 5 is not the 4, it is the 2, so row 3, column 5 is the 4, so row 2, column 4 "
-     "is the 8, so row 9, column 4 is the 4; one of the two ends is the 4, so the 4 is removed from row 7, "
-     "column 5 and row 9, column 5."},
+     "XY-chain: if row 8, column 5 is not the 4, it is the 2, so row 3, column 5 is the 4, so row 2, column 4 is "
+     "the 8, so row 9, column 4 is the 4; one of the two ends is the 4, so the 4 is removed from row 7, column 5 "
+     "and row 9, column 5."},
 };
 
 }  // namespace
