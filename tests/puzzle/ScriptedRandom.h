@@ -3,7 +3,6 @@
 
 #include "Random.h"
 
-#include <stdexcept>
 #include <vector>
 
 class ScriptedRandom final : public RandomGenerator {
@@ -22,12 +21,7 @@ public:
     }
 
     void Seed(unsigned) override {}
-    int Next() override
-    {
-        if (m_next >= m_values.size())
-            throw std::out_of_range("scripted random values used up");
-        return m_values[m_next++];
-    }
+    int Next() override { return m_values.at(m_next++); }  // throws once the values are used up
     size_t Consumed() const { return m_next; }  // values, two per draw
 
 private:

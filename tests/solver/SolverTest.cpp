@@ -16,7 +16,6 @@
 TEST(SolverTest, CasesFileGivesTheSmallestCompletionOrNoAnswer)
 {
     std::ifstream file(TESSALY_SOLVER_CASES);
-    ASSERT_TRUE(file.is_open()) << TESSALY_SOLVER_CASES;
     int cases = 0, several = 0;
     for (std::string line; std::getline(file, line);) {
         if (line.empty() || line[0] == '#')
@@ -42,7 +41,7 @@ TEST(SolverTest, CasesFileGivesTheSmallestCompletionOrNoAnswer)
             EXPECT_LT(stats.searchNodes, 64);
         }
     }
-    EXPECT_GE(cases, 27);
+    EXPECT_GE(cases, 27) << TESSALY_SOLVER_CASES;
     EXPECT_GE(several, 2);
 }
 
