@@ -14,27 +14,14 @@
 namespace {
 
 // One scratch file per fuzzing process, removed when the process ends.
-class ScratchFile {
-public:
-    ScratchFile()
-        : m_path(std::filesystem::temp_directory_path()
-                 / ("tessaly-datafile-fuzz-" + std::to_string(std::random_device{}()) + ".dat"))
-    {
-    }
+struct ScratchFile {
+    std::filesystem::path path = std::filesystem::temp_directory_path()
+                                 / ("tessaly-datafile-fuzz-" + std::to_string(std::random_device{}()) + ".dat");
     ~ScratchFile()
     {
         std::error_code ignored;
-        std::filesystem::remove(m_path, ignored);
+        std::filesystem::remove(path, ignored);
     }
-
-    std::string Write(std::string_view bytes) const
-    {
-        std::ofstream(m_path, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        return m_path.string();
-    }
-
-private:
-    std::filesystem::path m_path;
 };
 
 // Position i of the line: "1"-"9" is that digit, anything else (or nothing) 0.
@@ -59,7 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     static const ScratchFile scratch;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const std::string path = scratch.Write(bytes);
+    std::ofstream(scratch.path, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(size));
+    const std::string path = scratch.path.string();
 
     CheckParsed(ParsePuzzleLine(bytes), bytes);
     for (int lineNumber : {-1, 0, 1, 2, 3, 50}) {

@@ -4,10 +4,7 @@
 # The inputs that failed in the latest run are kept in <build-dir>/fuzz-findings/<target>/.
 set -euo pipefail
 
-if [[ $# -ne 2 ]]; then
-  echo "usage: $0 <build-dir> <seconds-each>" >&2
-  exit 2
-fi
+[[ $# -eq 2 ]] || { echo "usage: $0 <build-dir> <seconds-each>" >&2; exit 2; }
 build=$(cd "$1" && pwd)
 seconds=$2
 seeds=$(cd "$(dirname "$0")/corpus" && pwd)
@@ -17,10 +14,7 @@ trap 'rm -rf "$scratch"' EXIT
 failed=0
 for target in savegame datafile; do
   fuzzer="$build/bin/${target}_fuzzer"
-  if [[ ! -x $fuzzer ]]; then
-    echo "$target: $fuzzer is missing (configure with CXX=clang++ -DTESSALY_FUZZ=ON and build)" >&2
-    exit 2
-  fi
+  [[ -x $fuzzer ]] || { echo "$target: $fuzzer is missing (configure with CXX=clang++ -DTESSALY_FUZZ=ON and build)" >&2; exit 2; }
   corpus="$scratch/$target/corpus"
   findings="$build/fuzz-findings/$target"
   rm -rf "$findings"
