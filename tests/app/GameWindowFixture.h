@@ -48,11 +48,7 @@ inline std::string StringOf(const Grid81& grid)
         cells += value != 0 ? char('0' + value) : '.';
     return cells;
 }
-inline std::string With(std::string cells, int index, char c)
-{
-    cells[index] = c;
-    return cells;
-}
+inline std::string With(std::string cells, int index, char c) { cells[index] = c; return cells; }
 
 // Everything a command may change, to compare before and after.
 struct GameState {
@@ -106,11 +102,14 @@ protected:
         }
         Board().Redraw();
     }
-    std::string Shown()
+    // What the cells show; with `givensOnly`, '.' for every cell not flagged given and '?' for an empty given.
+    std::string Shown(bool givensOnly = false)
     {
         std::string cells;
         for (const auto& cell : Board().m_cells)
-            cells += cell->m_text.empty() ? std::string(".") : cell->m_text;
+            cells += givensOnly && !cell->m_given ? "."
+                     : cell->m_text.empty()       ? (givensOnly ? "?" : ".")
+                                                  : cell->m_text;
         return cells;
     }
 
