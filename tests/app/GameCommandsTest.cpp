@@ -11,8 +11,7 @@ const QString Wrong = QStringLiteral("Sorry, your result is wrong!");
 // A board that is not a valid alternative is walked against the solution: the first empty or wrong cell decides.
 TEST_F(GameCommandsTest, DoneAnswersWithItsMessageAndChangesNothing)
 {
-    const QString incomplete =
-        QStringLiteral("Seems you haven't completed the game, please continue to fill number into grid.");
+    const QString incomplete = "Seems you haven't completed the game, please continue to fill number into grid.";
     const std::string& solved = SolvedGrid;
     const std::string alternative =  // the 1s and 2s exchanged: another grid that obeys the rules
         "437891625812536749956472813541269387369748251278315964684953172195627438723184596";
