@@ -4,6 +4,7 @@
 #include "CBoardWnd.h"
 #include "CMainDlg.h"
 #include "Grid81.h"
+#include "PuzzleFile.h"
 #include "Random.h"
 #include "RecordingUi.h"
 
@@ -26,21 +27,14 @@ struct FixedSeedRandom final : RandomGenerator {
     std::mt19937 m_engine{12345u};
 };
 
-// Boards as 81 characters in index order, '.' for an empty cell. SolvedGrid is line 1 of data.dat;
-// without its 1s and 2s, which could swap, it has two solutions.
+// Boards as 81 characters in index order, '.' for an empty cell, read with ParsePuzzleLine.
+// SolvedGrid is line 1 of data.dat; without its 1s and 2s, which could swap, it has two solutions.
 inline const std::string SolvedGrid =
     "437892615821536749956471823542169387369748152178325964684953271295617438713284596";
 inline const std::string TwoSolutions =
     "43789.6.58..53674995647.8.354..69387369748.5..783.5964684953.7..956.74387.3.84596";
 inline const std::string NoDigits(81, '.');
 
-inline Grid81 GridOf(std::string_view cells)
-{
-    Grid81 grid{};
-    for (size_t i = 0; i < grid.size() && i < cells.size(); ++i)
-        grid[i] = cells[i] >= '1' && cells[i] <= '9' ? cells[i] - '0' : 0;
-    return grid;
-}
 inline std::string StringOf(const Grid81& grid)
 {
     std::string cells;
@@ -93,9 +87,9 @@ protected:
     // Puts a game on the board: what the cells show, the givens (also the given flags) and the solution.
     void SetGame(std::string_view shown, std::string_view puzzle, std::string_view solution)
     {
-        Board().m_puzzle = GridOf(puzzle);
-        Board().m_solution = GridOf(solution);
-        const std::string texts = StringOf(GridOf(shown));
+        Board().m_puzzle = ParsePuzzleLine(puzzle);
+        Board().m_solution = ParsePuzzleLine(solution);
+        const std::string texts = StringOf(ParsePuzzleLine(shown));
         for (int i = 0; i < 81; ++i) {
             Text(i) = texts[i] != '.' ? texts.substr(i, 1) : std::string();
             Board().m_cells[i]->m_given = Board().m_puzzle[i] != 0;
