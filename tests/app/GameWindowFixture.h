@@ -46,8 +46,7 @@ inline std::string With(std::string cells, int index, char c) { cells[index] = c
 
 // Everything a command may change, to compare before and after.
 struct GameState {
-    std::vector<std::string> texts;
-    std::vector<bool> givens;
+    std::string shown, givens;  // Shown() and Shown(true)
     Grid81 puzzle{}, solution{};
     int hintsUsed = 0, level = 0, listRow = 0;
     bool showSmall = false;
@@ -109,13 +108,8 @@ protected:
 
     GameState State()
     {
-        GameState state{{}, {}, Board().m_puzzle, Board().m_solution, m_dialog->m_hintsUsed, m_dialog->m_level,
-                        m_dialog->m_levelList->currentRow(), Board().m_showSmall};
-        for (const auto& cell : Board().m_cells) {
-            state.texts.push_back(cell->m_text);
-            state.givens.push_back(cell->m_given);
-        }
-        return state;
+        return {Shown(), Shown(true), Board().m_puzzle, Board().m_solution, m_dialog->m_hintsUsed, m_dialog->m_level,
+                m_dialog->m_levelList->currentRow(), Board().m_showSmall};
     }
 
     // A full press and release where the focus rests, as the player makes it.

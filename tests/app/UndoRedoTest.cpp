@@ -87,7 +87,7 @@ TEST_F(UndoRedoTest, UndoAndRedoWalkAMixedSequenceOfStepsExactly)
         EXPECT_EQ(Entries(), history[n - 1]);
     }
     EXPECT_FALSE(CanUndo());
-    fixed.texts = State().texts;
+    fixed.shown = Shown();
     EXPECT_EQ(State(), fixed);
     for (size_t n = 1; n < history.size(); ++n) {
         SCOPED_TRACE(testing::Message() << "redo to " << n);
