@@ -15,8 +15,7 @@ TEST_F(KeyEntryTest, KeyTableActsOnTheSelectedNonGivenCellAndNeverOnAGiven)
         {"Enter clears", Qt::Key_Return, {}, ""},
         {"Alt", Qt::Key_Alt, {}, "7"}, {"F10", Qt::Key_F10, {}, "7"}, {"Alt+6", Qt::Key_6, Qt::AltModifier, "7"},
     };
-    const int open = FirstCell(false);
-    const int given = FirstCell(true);
+    const int open = FirstCell(false), given = FirstCell(true);
     const std::string givenDigit = Text(given);
     QWidget* const focus[] = {m_dialog->m_levelList, m_dialog->GetDlgItem(1007), m_dialog->m_showSmallCheck};
     for (const auto& test : keys) {
