@@ -39,8 +39,7 @@ TEST_F(GameCommandsTest, DoneAnswersWithItsMessageAndChangesNothing)
 TEST_F(GameCommandsTest, GetResultRefusesAtHellAndOtherwiseShowsTheSolution)
 {
     QuickGame(5);
-    m_ui.m_chosenPath = m_dir.filePath(QStringLiteral("hell.sav"));
-    Press(1003);
+    SaveAs("hell.sav");
     for (const int command : {0, 1005, 1004}) {  // after Quick Game, New Game and Load Game
         SCOPED_TRACE(command);
         m_dialog->m_levelList->setCurrentRow(0);
@@ -63,8 +62,7 @@ TEST_F(GameCommandsTest, GetResultRefusesAtHellAndOtherwiseShowsTheSolution)
     Type(FirstCell(false), Qt::Key_Space);
     const GameState before = State();
     Press(1005);
-    EXPECT_EQ(State().level, 4);
-    EXPECT_EQ(State().hintsUsed, 1);
+    EXPECT_EQ(std::pair(State().level, State().hintsUsed), std::pair(4, 1)) << "level and hints kept";
     EXPECT_NE(Shown(), before.shown);
     EXPECT_EQ(Board().m_puzzle, Board().m_solution);
     Press(1014);

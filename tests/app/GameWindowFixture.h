@@ -100,9 +100,7 @@ protected:
     {
         std::string cells;
         for (const auto& cell : Board().m_cells)
-            cells += givensOnly && !cell->m_given ? "."
-                     : cell->m_text.empty()       ? (givensOnly ? "?" : ".")
-                                                  : cell->m_text;
+            cells += givensOnly && !cell->m_given ? "." : cell->m_text.empty() ? (givensOnly ? "?" : ".") : cell->m_text;
         return cells;
     }
 
@@ -120,9 +118,12 @@ protected:
     void Press(int id) { static_cast<QAbstractButton*>(m_dialog->GetDlgItem(id))->click(); }
     void QuickGame(int level) { m_dialog->m_levelList->setCurrentRow(level - 1); Press(1007); }
     void StartEntry() { m_ui.m_answers = {true}; Press(1013); }  // 1013 answered Yes: an empty board to enter a puzzle
+    // The file dialogs answer with m_chosenPath, which stays for the next Save or Load Game.
+    QString PathOf(const char* name) { return m_dir.filePath(QString::fromLatin1(name)); }
+    void SaveAs(const char* name) { m_ui.m_chosenPath = PathOf(name); Press(1003); }
+    void LoadFrom(const char* name) { m_ui.m_chosenPath = PathOf(name); Press(1004); }
     bool WaitForSolve() { return QTest::qWaitFor([this] { return !m_dialog->m_solveWorker.IsBusy(); }, 10000); }
 
-    // The text of a button, check box or label; empty for other controls.
     QString Caption(int id) { return m_dialog->GetDlgItem(id)->property("text").toString(); }
     bool FocusOnList() { return m_dialog->focusWidget() == m_dialog->m_levelList; }
 

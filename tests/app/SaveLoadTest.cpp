@@ -18,9 +18,6 @@ protected:
             Type(Cells(false, 2)[1], Qt::Key_Space);
         }
     }
-    QString PathOf(const char* name) { return m_dir.filePath(QString::fromLatin1(name)); }
-    void SaveAs(const char* name) { m_ui.m_chosenPath = PathOf(name); Press(1003); }
-    void LoadFrom(const char* name) { m_ui.m_chosenPath = PathOf(name); Press(1004); }
     void Write(const char* name, const QByteArray& bytes)
     {
         QFile file(PathOf(name));

@@ -116,8 +116,7 @@ TEST_F(UndoRedoTest, EveryNewGameStartsAnEmptyHistoryAndLoadGameItsSavedMarks)
     for (const auto& [cell, digit] : {std::pair{open[0], 1}, {open[0], 9}, {open[1], 3}})
         ClickSmallDigit(cell, digit);
     const std::string saved = Entries();
-    m_ui.m_chosenPath = m_dir.filePath("marks.sav");  // for Load Game too
-    Press(1003);
+    SaveAs("marks.sav");  // for Load Game
     for (const int start : {1007, 1005, 1004, 1013}) {  // Quick Game, New Game, Load Game, puzzle entry
         SCOPED_TRACE(start);
         QuickGame(2);
