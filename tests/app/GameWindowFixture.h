@@ -4,6 +4,7 @@
 #include "CBoardWnd.h"
 #include "CMainDlg.h"
 #include "Grid81.h"
+#include "PuzzleFile.h"
 #include "Random.h"
 #include "RecordingUi.h"
 
@@ -26,21 +27,14 @@ struct FixedSeedRandom final : RandomGenerator {
     std::mt19937 m_engine{12345u};
 };
 
-// Boards as 81 characters in index order, '.' for an empty cell. SolvedGrid is line 1 of data.dat;
-// without its 1s and 2s, which could swap, it has two solutions.
+// Boards as 81 characters in index order, '.' for an empty cell, read with ParsePuzzleLine.
+// SolvedGrid is line 1 of data.dat; without its 1s and 2s, which could swap, it has two solutions.
 inline const std::string SolvedGrid =
     "437892615821536749956471823542169387369748152178325964684953271295617438713284596";
 inline const std::string TwoSolutions =
     "43789.6.58..53674995647.8.354..69387369748.5..783.5964684953.7..956.74387.3.84596";
 inline const std::string NoDigits(81, '.');
 
-inline Grid81 GridOf(std::string_view cells)
-{
-    Grid81 grid{};
-    for (size_t i = 0; i < grid.size() && i < cells.size(); ++i)
-        grid[i] = cells[i] >= '1' && cells[i] <= '9' ? cells[i] - '0' : 0;
-    return grid;
-}
 inline std::string StringOf(const Grid81& grid)
 {
     std::string cells;
@@ -48,16 +42,11 @@ inline std::string StringOf(const Grid81& grid)
         cells += value != 0 ? char('0' + value) : '.';
     return cells;
 }
-inline std::string With(std::string cells, int index, char c)
-{
-    cells[index] = c;
-    return cells;
-}
+inline std::string With(std::string cells, int index, char c) { cells[index] = c; return cells; }
 
 // Everything a command may change, to compare before and after.
 struct GameState {
-    std::vector<std::string> texts;
-    std::vector<bool> givens;
+    std::string shown, givens;  // Shown() and Shown(true)
     Grid81 puzzle{}, solution{};
     int hintsUsed = 0, level = 0, listRow = 0;
     bool showSmall = false;
@@ -97,32 +86,28 @@ protected:
     // Puts a game on the board: what the cells show, the givens (also the given flags) and the solution.
     void SetGame(std::string_view shown, std::string_view puzzle, std::string_view solution)
     {
-        Board().m_puzzle = GridOf(puzzle);
-        Board().m_solution = GridOf(solution);
-        const std::string texts = StringOf(GridOf(shown));
+        Board().m_puzzle = ParsePuzzleLine(puzzle);
+        Board().m_solution = ParsePuzzleLine(solution);
+        const std::string texts = StringOf(ParsePuzzleLine(shown));
         for (int i = 0; i < 81; ++i) {
             Text(i) = texts[i] != '.' ? texts.substr(i, 1) : std::string();
             Board().m_cells[i]->m_given = Board().m_puzzle[i] != 0;
         }
         Board().Redraw();
     }
-    std::string Shown()
+    // What the cells show; with `givensOnly`, '.' for every cell not flagged given and '?' for an empty given.
+    std::string Shown(bool givensOnly = false)
     {
         std::string cells;
         for (const auto& cell : Board().m_cells)
-            cells += cell->m_text.empty() ? std::string(".") : cell->m_text;
+            cells += givensOnly && !cell->m_given ? "." : cell->m_text.empty() ? (givensOnly ? "?" : ".") : cell->m_text;
         return cells;
     }
 
     GameState State()
     {
-        GameState state{{}, {}, Board().m_puzzle, Board().m_solution, m_dialog->m_hintsUsed, m_dialog->m_level,
-                        m_dialog->m_levelList->currentRow(), Board().m_showSmall};
-        for (const auto& cell : Board().m_cells) {
-            state.texts.push_back(cell->m_text);
-            state.givens.push_back(cell->m_given);
-        }
-        return state;
+        return {Shown(), Shown(true), Board().m_puzzle, Board().m_solution, m_dialog->m_hintsUsed, m_dialog->m_level,
+                m_dialog->m_levelList->currentRow(), Board().m_showSmall};
     }
 
     // A full press and release where the focus rests, as the player makes it.
@@ -133,9 +118,12 @@ protected:
     void Press(int id) { static_cast<QAbstractButton*>(m_dialog->GetDlgItem(id))->click(); }
     void QuickGame(int level) { m_dialog->m_levelList->setCurrentRow(level - 1); Press(1007); }
     void StartEntry() { m_ui.m_answers = {true}; Press(1013); }  // 1013 answered Yes: an empty board to enter a puzzle
+    // The file dialogs answer with m_chosenPath, which stays for the next Save or Load Game.
+    QString PathOf(const char* name) { return m_dir.filePath(QString::fromLatin1(name)); }
+    void SaveAs(const char* name) { m_ui.m_chosenPath = PathOf(name); Press(1003); }
+    void LoadFrom(const char* name) { m_ui.m_chosenPath = PathOf(name); Press(1004); }
     bool WaitForSolve() { return QTest::qWaitFor([this] { return !m_dialog->m_solveWorker.IsBusy(); }, 10000); }
 
-    // The text of a button, check box or label; empty for other controls.
     QString Caption(int id) { return m_dialog->GetDlgItem(id)->property("text").toString(); }
     bool FocusOnList() { return m_dialog->focusWidget() == m_dialog->m_levelList; }
 

@@ -35,24 +35,20 @@ TEST_F(MainDlgTest, WindowOpensOnAVeryEasyGameWithThreeControlsHidden)
     EXPECT_EQ(m_dialog->m_levelList->currentItem()->text(), "Very Easy");
     EXPECT_EQ(m_dialog->m_level, 1);
     EXPECT_TRUE(m_dialog->m_showSmallCheck->isChecked());
-    EXPECT_TRUE(m_ui.m_messages.isEmpty());
 }
 
 // A Quick Game deals the drawn line at the selected level and renews the hints.
 TEST_F(MainDlgTest, QuickGameDealsTheDrawnLineAtTheSelectedLevel)
 {
     m_dialog->m_hintsUsed = 3;
-    FixedSeedRandom replay = m_random;  // the draws this Quick Game is about to make
+    FixedSeedRandom replay = m_random;  // its draws to come: the line number, then the level pattern's
     QuickGame(4);
     EXPECT_EQ(m_dialog->m_level, 4);
     EXPECT_EQ(m_dialog->m_hintsUsed, 0);
-    // The line number is drawn first, then the level pattern's draws follow.
     const DealResult expected = DealPuzzle(DataFile().toStdString(), RandomBelow(replay, 50) + 1, 4, replay);
     ASSERT_TRUE(expected.game);
     EXPECT_EQ(StringOf(Board().m_solution), StringOf(expected.game->solution));
-    EXPECT_EQ(Shown(), StringOf(expected.game->puzzle));
-    for (int i = 0; i < 81; ++i)
-        EXPECT_EQ(Board().m_cells[i]->m_given, expected.game->puzzle[i] != 0) << i;
+    EXPECT_EQ(Shown() + Shown(true), StringOf(expected.game->puzzle) + StringOf(expected.game->puzzle)) << "as givens";
 }
 
 // Both leave the game, its level and its hints as they were and tell the player why.

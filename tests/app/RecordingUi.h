@@ -15,8 +15,7 @@ public:
     {
         m_questions << caption + ": " + text;
         const bool answer = !m_answers.empty() && m_answers.front();
-        if (!m_answers.empty())
-            m_answers.pop_front();
+        if (!m_answers.empty()) m_answers.pop_front();
         return answer;
     }
     QString GetSaveFileName(const QString& dir, const QString& filter) override { return Chosen("save", dir, filter); }

@@ -9,20 +9,15 @@ namespace {
 
 class SaveLoadTest : public GameWindowFixture {
 protected:
-    // A game in play: a typed digit, a hint and an empty cell.
-    void SetUp() override
+    void SetUp() override  // a game in play: a typed digit, a hint and an empty cell
     {
         GameWindowFixture::SetUp();
-        if (HasFatalFailure())
-            return;
-        QuickGame(2);
-        const std::vector<int> open = Cells(false, 2);
-        Type(open[0], Qt::Key_7);
-        Type(open[1], Qt::Key_Space);
+        if (!HasFatalFailure()) {
+            QuickGame(2);
+            Type(FirstCell(false), Qt::Key_7);
+            Type(Cells(false, 2)[1], Qt::Key_Space);
+        }
     }
-    QString PathOf(const char* name) { return m_dir.filePath(QString::fromLatin1(name)); }
-    void SaveAs(const char* name) { m_ui.m_chosenPath = PathOf(name); Press(1003); }
-    void LoadFrom(const char* name) { m_ui.m_chosenPath = PathOf(name); Press(1004); }
     void Write(const char* name, const QByteArray& bytes)
     {
         QFile file(PathOf(name));
