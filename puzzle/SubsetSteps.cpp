@@ -2,6 +2,8 @@
 #include "GridUnits.h"
 #include "StepTechniques.h"
 
+#include <utility>
+
 namespace {
 
 constexpr Technique NakedTechniques[] = {Technique::NakedPair, Technique::NakedTriple, Technique::NakedQuad};
@@ -14,6 +16,18 @@ std::vector<int> DigitList(DigitMask mask)
         if ((mask & DigitBit(digit)) != 0)
             digits.push_back(digit);
     return digits;
+}
+
+// The subset's step when it removes something from the unit.
+std::optional<Step> SubsetStep(Step step, Technique technique, DigitMask digits, int unit)
+{
+    if (step.eliminations.empty())
+        return std::nullopt;
+    step.technique = technique;
+    step.difficulty = BaseDifficulty(technique);
+    step.digits = DigitList(digits);
+    step.units = {unit};
+    return step;
 }
 
 }  // namespace
@@ -46,13 +60,8 @@ std::optional<Step> FindNakedSubset(const CandidateGrid& grid, int size)
                 for (const int digit : DigitList(DigitMask(grid.Candidates(cells[i]) & digits)))
                     step.eliminations.push_back({cells[i], digit});
             }
-            if (step.eliminations.empty())
-                continue;
-            step.technique = NakedTechniques[size - 2];
-            step.difficulty = BaseDifficulty(step.technique);
-            step.digits = DigitList(digits);
-            step.units = {unit};
-            return step;
+            if (auto found = SubsetStep(std::move(step), NakedTechniques[size - 2], digits, unit))
+                return found;
         }
     }
     return std::nullopt;
@@ -85,13 +94,8 @@ std::optional<Step> FindHiddenSubset(const CandidateGrid& grid, int size)
                 for (const int digit : DigitList(DigitMask(grid.Candidates(cells[i]) & ~digits)))
                     step.eliminations.push_back({cells[i], digit});
             }
-            if (step.eliminations.empty())
-                continue;
-            step.technique = HiddenTechniques[size - 2];
-            step.difficulty = BaseDifficulty(step.technique);
-            step.digits = DigitList(digits);
-            step.units = {unit};
-            return step;
+            if (auto found = SubsetStep(std::move(step), HiddenTechniques[size - 2], digits, unit))
+                return found;
         }
     }
     return std::nullopt;
