@@ -76,16 +76,10 @@ echo "3 grids answered"
 echo "-- the unpacked game under Xvfb"
 mkdir -p "$SHOTS"
 start_xvfb 161 230
-"$ROOT/usr/bin/tessaly" &
-GAME_PID=$!
-WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name "Brevmark Tessaly for windows" | head -n 1) ||
-  fail "the game window did not appear"
-sleep 1
-eval "$(xdotool getwindowgeometry --shell "$WINDOW")"  # sets X, Y, WIDTH, HEIGHT
+start_game "$ROOT/usr/bin/tessaly"
+sleep 0.5
 SHOT=$SHOTS/unpacked-game.png
-import -window root "$SHOTS/screen.png"
-convert "$SHOTS/screen.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$SHOT"
-rm -f "$SHOTS/screen.png"
+grab_window "$SHOT"
 # A dealt game: cells filled grey as givens (cells 65 x 49 px, column by column), each
 # with a black digit, and some open cells.
 given=0

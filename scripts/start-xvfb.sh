@@ -20,3 +20,21 @@ start_xvfb() {
   done
   xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start on $DISPLAY"
 }
+
+# start_game EXECUTABLE: starts the game, sets GAME_PID and WINDOW, waits for the window and
+# sets X, Y, WIDTH and HEIGHT to its place on the screen.
+start_game() {
+  "$1" &
+  GAME_PID=$!
+  WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name "Brevmark Tessaly for windows" | head -n 1) ||
+    fail "the game window did not appear"
+  sleep 0.5
+  eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
+}
+
+# grab_window PICTURE: a screenshot of the whole screen, cropped to the game window.
+grab_window() {
+  import -window root "$1.screen.png"
+  convert "$1.screen.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$1"
+  rm -f "$1.screen.png"
+}

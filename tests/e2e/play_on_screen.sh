@@ -47,12 +47,7 @@ fail() {
 
 start_xvfb 91 160
 
-"$GAME" &
-GAME_PID=$!
-WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name "Brevmark Tessaly for windows" | head -n 1) ||
-  fail "the game window did not appear"
-sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$WINDOW")"  # sets X, Y, WIDTH, HEIGHT
+start_game "$GAME"
 [ "$WIDTH" = 588 ] && [ "$HEIGHT" = 663 ] || fail "window is ${WIDTH}x${HEIGHT}, not 588x663"
 ORIGIN_X=$X
 ORIGIN_Y=$Y
@@ -65,9 +60,7 @@ shot() {  # shot NAME: a screenshot of the whole screen, cropped to the window, 
   step=$((step + 1))
   sleep 0.4
   SHOT=$SHOTS/$(printf '%02d' $step)-$1.png
-  import -window root "$SHOTS/screen.png"
-  convert "$SHOTS/screen.png" -crop "${WIDTH}x${HEIGHT}+${ORIGIN_X}+${ORIGIN_Y}" +repage "$SHOT"
-  rm -f "$SHOTS/screen.png"
+  grab_window "$SHOT"
 }
 cell_left() { echo $(( ($1 / 9) * CELL_W )); }
 cell_top() { echo $(( ($1 % 9) * CELL_H )); }
