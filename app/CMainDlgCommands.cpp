@@ -190,11 +190,12 @@ void CMainDlg::OnPrintToPaper()
     const PrintPlace place = ChoosePrintPlace(m_appDir);
     const QString& path = place.m_path;
     const std::vector<std::uint8_t> bytes = EncodePictureBitmap(m_pBoard->Picture());
-    if (!WriteWholeFile(path, QByteArrayView(bytes.data(), qsizetype(bytes.size()))))
+    const bool written = WriteWholeFile(path, QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+    if (!written)
         m_ui.ShowMessage(CannotWritePrintMessage(place));
     FocusLevelList();
-    // Also after a failed write: an older print.bmp may still be there to print.
-    if (!m_ui.OpenWithDefaultProgram(path)) {
+    // Only the picture just written: an older print.bmp would show another board, if there is one.
+    if (written && !m_ui.OpenWithDefaultProgram(path)) {
         m_ui.ShowMessage(NoProgramForPictureMessage(place));
         FocusLevelList();
     }
