@@ -209,17 +209,21 @@ void CMainDlg::OnQuickGame()
     // The line is drawn before the level pattern's draws, which fixes each game's numbers.
     const int lineNumber = RandomBelow(m_random, PuzzleLinesInUse) + 1;
     const int level = index + 1;
-    if (m_pBoard->LoadPuzzle(QFile::encodeName(path).toStdString(), lineNumber, level)) {
+    const std::optional<PuzzleFileError> error =
+        m_pBoard->LoadPuzzle(QFile::encodeName(path).toStdString(), lineNumber, level);
+    if (!error) {
         // The buttons are always enabled; this also ends a puzzle entry, which a Quick Game
         // that could not deal leaves running.
         EnableGameButtons(true);
         m_level = level;
         m_hintsUsed = 0;
         ++m_gameGeneration;
-    } else if (IsBoardEmpty(*m_pBoard)) {
-        m_ui.ShowMessage(QStringLiteral("error! can't read data.dat"));
     } else {
-        m_ui.ShowMessage(QStringLiteral("error! can't read data.dat, the game on the board stays"));
+        QString message = *error == PuzzleFileError::DamagedLine ? QStringLiteral("error! data.dat is damaged")
+                                                                 : QStringLiteral("error! can't read data.dat");
+        if (!IsBoardEmpty(*m_pBoard))  // the start-up deal has no game to keep
+            message += QStringLiteral(", the game on the board stays");
+        m_ui.ShowMessage(message);
     }
     FocusLevelList();
 }

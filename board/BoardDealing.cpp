@@ -4,17 +4,17 @@
 #include "PuzzleFile.h"
 #include "RandomFill.h"
 
-bool CBoardWnd::LoadPuzzle(const std::string& path, int lineNumber, int level)
+std::optional<PuzzleFileError> CBoardWnd::LoadPuzzle(const std::string& path, int lineNumber, int level)
 {
     const DealResult dealt = DealPuzzle(path, lineNumber, level, m_random);
     if (!dealt.game)
-        return false;
+        return dealt.error;
     m_solution = dealt.game->solution;
     m_puzzle = dealt.game->puzzle;
     ShowGridAsGivens(m_puzzle);
     ResetMarksAndHistory();
     Redraw();
-    return true;
+    return std::nullopt;
 }
 
 void CBoardWnd::FillRandomGrid()

@@ -5,6 +5,7 @@
 #include "CCell.h"
 #include "DeviceContext.h"
 #include "Grid81.h"
+#include "PuzzleFile.h"
 #include "Random.h"
 #include "Rect.h"
 #include "SmallDigitMarks.h"
@@ -15,6 +16,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,9 +49,9 @@ public:
     // Index of `cell` in m_cells, or -1.
     int IndexOf(const CCell* cell) const;
 
-    // Deals line `lineNumber` of the puzzle file at `level`. False, with the board exactly
-    // as it was, when the file cannot be read.
-    bool LoadPuzzle(const std::string& path, int lineNumber, int level);
+    // Deals line `lineNumber` of the puzzle file at `level`. When the file cannot be read or
+    // the line is damaged, says why and leaves the board exactly as it was.
+    std::optional<PuzzleFileError> LoadPuzzle(const std::string& path, int lineNumber, int level);
     // New Game: a sparse random grid as givens, also taken as m_solution and m_puzzle.
     void FillRandomGrid();
 

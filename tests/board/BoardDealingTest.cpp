@@ -27,7 +27,7 @@ TEST(LoadPuzzle, DealsTheLineAsGivensAndAMissingFileChangesNothing)
     BoardOnDialog dialog(random);
     const int renders = dialog.board->RenderCount();
 
-    ASSERT_TRUE(dialog.board->LoadPuzzle(path, 2, 1));
+    ASSERT_EQ(dialog.board->LoadPuzzle(path, 2, 1), std::nullopt);
     Grid81 expected = ParsePuzzleLine(solution);
     EXPECT_EQ(dialog.board->m_solution, expected);
     for (int row = 0; row < 9; ++row)
@@ -37,7 +37,7 @@ TEST(LoadPuzzle, DealsTheLineAsGivensAndAMissingFileChangesNothing)
     EXPECT_EQ(dialog.board->RenderCount(), renders + 1);
 
     const QImage picture = dialog.board->Picture();
-    EXPECT_FALSE(dialog.board->LoadPuzzle(folder.filePath("missing.dat").toStdString(), 1, 3));
+    EXPECT_EQ(dialog.board->LoadPuzzle(folder.filePath("missing.dat").toStdString(), 1, 3), PuzzleFileError::CannotOpen);
     EXPECT_EQ(dialog.board->m_puzzle, expected);
     EXPECT_EQ(dialog.board->Picture(), picture);
 }
