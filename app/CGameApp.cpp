@@ -9,7 +9,7 @@
 
 bool CheckDataFile(const QString& appDir, UiSeam& ui)
 {
-    if (QFileInfo(QDir(appDir).filePath(QStringLiteral("data.dat"))).isFile())
+    if (QFileInfo::exists(QDir(appDir).filePath(QStringLiteral("data.dat"))))
         return true;
     ui.ShowMessage(QString::fromUtf8(MissingDataMessage));
     return false;

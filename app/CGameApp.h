@@ -9,7 +9,8 @@ class UiSeam;
 inline constexpr const char* MissingDataMessage =
     "data.dat file was removed, please reinstall Tessaly for windows\nProgram quit now";
 
-// True when `appDir` holds data.dat; otherwise tells the player through `ui` and is false.
+// True when `appDir` holds something named data.dat; otherwise tells the player through `ui` and
+// is false. Whether it can be read is left to the first deal, which says so in the open window.
 bool CheckDataFile(const QString& appDir, UiSeam& ui);
 
 class CGameApp {
