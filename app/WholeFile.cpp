@@ -22,10 +22,11 @@ QString TemporaryName()
     return QStringLiteral(".tessaly-%1.tmp").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
 }
 
-// Creates a new, empty file in `folder` and leaves `file` open on it; false when the folder
-// takes no new file.
-bool CreateTemporaryIn(const QDir& folder, QFile& file)
+// Creates a new, empty file in the folder of `target` and leaves `file` open on it; false when
+// the folder takes no new file.
+bool CreateTemporaryBeside(const QString& target, QFile& file)
 {
+    const QDir folder = QFileInfo(target).absoluteDir();
     for (int attempt = 0; attempt < 8; ++attempt) {
         file.setFileName(folder.filePath(TemporaryName()));
         if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
@@ -51,7 +52,7 @@ std::filesystem::path FileSystemPath(const QString& path)
 Replaced ReplaceByRename(const QString& target, QByteArrayView bytes)
 {
     QFile temporary;
-    if (!CreateTemporaryIn(QFileInfo(target).absoluteDir(), temporary))
+    if (!CreateTemporaryBeside(target, temporary))
         return Replaced::NoTemporaryFile;
     bool written = WriteAll(temporary, bytes) && SyncToDisk(temporary);
     temporary.close();

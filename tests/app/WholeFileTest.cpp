@@ -16,6 +16,7 @@
 
 #include <sys/fsuid.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace {
@@ -45,7 +46,7 @@ TEST(WholeFileTest, ReadsUpToTheBoundAndRejectsLargerFilesWithoutReadingThem)
     }
 }
 
-enum class Target { OldFile, None, Fifo, Folder, LinkToDevice };
+enum class Target { OldFile, None, Fifo, Folder, Device };
 enum class Disk { Roomy, SizeLimit, FullTmpfs };
 
 struct Situation {
@@ -64,7 +65,7 @@ std::string KindAt(const QString& path)
     if (lstat(QFile::encodeName(path).constData(), &status) != 0)
         return "nothing";
     return S_ISREG(status.st_mode) ? "file" : S_ISFIFO(status.st_mode) ? "fifo" : S_ISDIR(status.st_mode) ? "folder"
-         : S_ISLNK(status.st_mode) ? "link" : "other";
+         : S_ISCHR(status.st_mode) ? "device" : "other";
 }
 
 // Folder permissions bind root only through another file-system user, which Linux keeps per thread:
@@ -98,7 +99,7 @@ TEST(WholeFileTest, WritesLandWholeOrChangeNothingAndOnlyRegularFilesAreOpened)
         {"FIFO stays a FIFO", Fifo, Roomy, false, false, false},
         {"FIFO in a closed folder is not opened", Fifo, Roomy, false, true, false},
         {"folder stays a folder", Folder, Roomy, false, false, false},
-        {"link to a device stays", LinkToDevice, Roomy, false, false, false},
+        {"device stays a device", Device, Roomy, false, false, false},
         {"closed folder: the old file written in place", OldFile, Roomy, false, true, true},
         {"closed folder: no new file", None, Roomy, false, true, false},
         {"closed folder: file size limit keeps the old file", OldFile, SizeLimit, false, true, false},
@@ -125,7 +126,10 @@ TEST(WholeFileTest, WritesLandWholeOrChangeNothingAndOnlyRegularFilesAreOpened)
         }
         ASSERT_EQ(s.target == Fifo ? mkfifo(name.constData(), 0666) : 0, 0);
         ASSERT_TRUE(s.target != Folder || QDir().mkdir(path));
-        ASSERT_EQ(s.target == LinkToDevice ? symlink("/dev/null", name.constData()) : 0, 0);
+        if (s.target == Device && mknod(name.constData(), S_IFCHR | 0666, makedev(1, 3)) != 0) {  // like /dev/null
+            std::cout << "[  SKIPPED ] " << s.name << ": no device may be made here\n";
+            continue;
+        }
         if (disk)
             disk->Fill(QStringLiteral("filler"));
         if (s.closedFolder) {
