@@ -1,10 +1,10 @@
 // Opening without waiting, on Windows: its file system holds no FIFOs, so a regular file opens at once.
 #include "RegularFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-#include <io.h>
 #include <windows.h>
 
 bool OpenRegularFile(QFile& file, QIODevice::OpenMode mode)
@@ -14,5 +14,13 @@ bool OpenRegularFile(QFile& file, QIODevice::OpenMode mode)
 
 bool SyncToDisk(QFile& file)
 {
-    return FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(file.handle())));
+    // QFile keeps its native handle to itself; flushing any handle of the file writes its data through.
+    const std::wstring path = QDir::toNativeSeparators(file.fileName()).toStdWString();
+    const HANDLE handle = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return false;
+    const bool flushed = FlushFileBuffers(handle);
+    CloseHandle(handle);
+    return flushed;
 }

@@ -97,6 +97,7 @@ bool WriteWholeFile(const QString& path, QByteArrayView bytes)
     const QFileInfo named(path);
     const QString target = named.exists() ? named.canonicalFilePath() : named.absoluteFilePath();
     const QFileInfo old(target);
+    // A folder, FIFO, socket or device is neither opened nor replaced, nor a file the player may not write.
     if (old.exists() && !(old.isFile() && old.isWritable()))
         return false;
     switch (ReplaceByRename(target, bytes)) {

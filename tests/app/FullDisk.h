@@ -1,9 +1,7 @@
 // A full disk for the writers' tests: a file-size limit that works anywhere, and a tiny tmpfs where one may be mounted.
 #pragma once
 
-#include <QByteArray>
 #include <QFile>
-#include <QString>
 
 #include <csignal>
 
@@ -14,12 +12,10 @@
 // as on a full disk, instead of raising SIGXFSZ.
 class FileSizeLimit {
 public:
-    explicit FileSizeLimit(rlim_t bytes)
+    explicit FileSizeLimit(rlim_t bytes) : m_handler(std::signal(SIGXFSZ, SIG_IGN))
     {
         getrlimit(RLIMIT_FSIZE, &m_before);
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_before;
-        limit.rlim_cur = bytes;
+        const rlimit limit{bytes, m_before.rlim_max};
         setrlimit(RLIMIT_FSIZE, &limit);
     }
     ~FileSizeLimit()
@@ -27,40 +23,29 @@ public:
         setrlimit(RLIMIT_FSIZE, &m_before);
         std::signal(SIGXFSZ, m_handler);
     }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
 private:
+    void (*m_handler)(int);
     rlimit m_before{};
-    void (*m_handler)(int) = SIG_DFL;
 };
 
-// A 64 KiB tmpfs over the existing, empty `folder` while it lives, filled up by Fill(); Mounted()
-// is false where this process may not mount one (only root may).
+// A 64 KiB tmpfs over the empty `folder` while it lives, where this process may mount one (root).
 class SmallTmpfs {
 public:
     explicit SmallTmpfs(const QString& folder)
-        : m_folder(QFile::encodeName(folder)),
-          m_mounted(mount("tmpfs", m_folder.constData(), "tmpfs", 0, "size=64k") == 0)
-    {
-    }
+        : m_folder(QFile::encodeName(folder)), m_mounted(mount("tmpfs", m_folder.constData(), "tmpfs", 0, "size=64k") == 0) {}
     ~SmallTmpfs()
     {
         if (m_mounted)
             umount2(m_folder.constData(), MNT_DETACH);
     }
-    SmallTmpfs(const SmallTmpfs&) = delete;
-    SmallTmpfs& operator=(const SmallTmpfs&) = delete;
-
     bool Mounted() const { return m_mounted; }
-    // Writes the file `name` until the disk refuses another byte.
-    void Fill(const QString& name) const
+    // Writes one more file until the disk takes not a byte more.
+    void Fill() const
     {
-        QFile filler(QString::fromLocal8Bit(m_folder) + '/' + name);
-        if (filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-            while (filler.write(QByteArray(512, 'f')) > 0) {
-            }
-        }
+        QFile filler(QFile::decodeName(m_folder) + QStringLiteral("/filler"));
+        if (filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            while (filler.write(QByteArray(512, 'f')) > 0) {}
     }
 
 private:

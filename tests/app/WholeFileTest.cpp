@@ -131,7 +131,7 @@ TEST(WholeFileTest, WritesLandWholeOrChangeNothingAndOnlyRegularFilesAreOpened)
             continue;
         }
         if (disk)
-            disk->Fill(QStringLiteral("filler"));
+            disk->Fill();
         if (s.closedFolder) {
             ASSERT_EQ(s.target == OldFile ? chmod(name.constData(), 0666) : 0, 0);
             ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), 0555), 0);
