@@ -95,6 +95,7 @@ TEST(WholeFileTest, WritesLandWholeOrChangeNothingAndOnlyRegularFilesAreOpened)
         {"replaces an old file", OldFile, Roomy, false, false, true},
         {"replaces an old file under the longest name", OldFile, Roomy, true, false, true},
         {"file size limit keeps the old file", OldFile, SizeLimit, false, false, false},
+        {"file size limit leaves no empty new file", None, SizeLimit, false, false, false},
         {"full tmpfs keeps the old file", OldFile, FullTmpfs, false, false, false},
         {"FIFO stays a FIFO", Fifo, Roomy, false, false, false},
         {"FIFO in a closed folder is not opened", Fifo, Roomy, false, true, false},
