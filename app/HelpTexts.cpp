@@ -1,4 +1,4 @@
-// What "Give me some help!" and the solve of an entered puzzle tell the player, in the screen's rows and columns.
+// What "Give me some help!", the solve of an entered puzzle and a pasted puzzle tell the player, in the screen's rows and columns.
 #include "HelpTexts.h"
 
 #include "GridUnits.h"
@@ -61,4 +61,25 @@ std::string SolvedPuzzleText(const Grid81& entered)
         return "Solved.";
     return "Solved. Hardest step: " + std::string(TechniqueName(*rating.hardest)) + " ("
          + FormatDifficulty(rating.difficulty) + ").";
+}
+
+std::string PastedPuzzleText(const Grid81& puzzle)
+{
+    const int solutions = CountSolutions(puzzle, 2);
+    if (solutions == 0)
+        return "No Answer";
+    if (solutions > 1)
+        return "This puzzle has more than one solution.";
+    const PuzzleRating rating = RatePuzzle(puzzle);
+    if (rating.needsTrialAndError)
+        return "A puzzle with one solution that needs trial and error.";
+    if (!rating.hardest)
+        return "A puzzle with one solution, already complete.";
+    return "A puzzle with one solution, rated " + FormatDifficulty(rating.difficulty) + " ("
+         + std::string(TechniqueName(*rating.hardest)) + ").";
+}
+
+std::string NoPuzzleOnClipboardText()
+{
+    return "The clipboard holds no puzzle.";
 }
