@@ -22,11 +22,11 @@ std::optional<Grid81> ParsePuzzleText(std::string_view text)
     for (const char c : text) {
         const PuzzleCharKind kind = KindOfPuzzleChar(c);
         if (kind == PuzzleCharKind::Other)
-            return std::nullopt;
+            return std::nullopt;  // neither a cell nor a separator
         if (kind == PuzzleCharKind::Separator)
             continue;
         if (count == cells.size())
-            return std::nullopt;
+            return std::nullopt;  // more than 81 cells
         cells[count++] = kind == PuzzleCharKind::Given ? c - '0' : 0;
     }
     if (count != cells.size())
