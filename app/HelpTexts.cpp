@@ -65,18 +65,19 @@ std::string SolvedPuzzleText(const Grid81& entered)
 
 std::string PastedPuzzleText(const Grid81& puzzle)
 {
-    const int solutions = CountSolutions(puzzle, 2);
-    if (solutions == 0)
+    switch (CountSolutions(puzzle, 2)) {
+    case 0:
         return "No Answer";
-    if (solutions > 1)
+    case 1:
+        break;
+    default:
         return "This puzzle has more than one solution.";
+    }
     const PuzzleRating rating = RatePuzzle(puzzle);
-    if (rating.needsTrialAndError)
-        return "A puzzle with one solution that needs trial and error.";
-    if (!rating.hardest)
-        return "A puzzle with one solution, already complete.";
-    return "A puzzle with one solution, rated " + FormatDifficulty(rating.difficulty) + " ("
-         + std::string(TechniqueName(*rating.hardest)) + ").";
+    const std::string how = rating.needsTrialAndError ? " that needs trial and error"
+        : !rating.hardest ? ", already complete"
+        : ", rated " + FormatDifficulty(rating.difficulty) + " (" + std::string(TechniqueName(*rating.hardest)) + ")";
+    return "A puzzle with one solution" + how + ".";
 }
 
 std::string NoPuzzleOnClipboardText()
