@@ -49,7 +49,7 @@ TEST(PuzzleTextTest, ExactlyEightyOneCellsBetweenSeparatorsAreAPuzzle)
         {"eighty cells", kDots.substr(1), ""},
         {"eighty-two cells", kDots + "1", ""},
         {"two puzzles", kDots + "\n" + kDots, ""},
-        {"letters among the cells", "x" + kDots.substr(1), ""},
+        {"a letter among the cells", std::string(kDots).replace(40, 1, 1, 'x'), ""},
         {"a letter after the cells", kDots + " x", ""},
         {"a NUL byte", kDots + std::string(1, '\0'), ""},
         {"commas between the cells", Repeated("1,", 80) + "1", ""},
