@@ -20,6 +20,9 @@ int CGameApp::InitInstance()
     if (!CheckDataFile(m_appDir, m_ui))
         return 1;
     CMainDlg dialog(m_ui, m_appDir);
+    // Over the start-up deal, which stays when the file cannot be loaded.
+    if (!m_gameFile.isEmpty())
+        dialog.LoadGameFrom(m_gameFile);
     dialog.exec();
     return 0;
 }

@@ -8,6 +8,7 @@
 #include "KeyReleaseFilter.h"
 #include "LevelList.h"
 #include "Resources.h"
+#include "SavedGameDrop.h"
 #include "UiSeam.h"
 
 #include <QCheckBox>
@@ -125,6 +126,7 @@ CMainDlg::CMainDlg(UiSeam& ui, const QString& appDir, RandomGenerator& random)
     m_hintsUsed = 0;
     m_showSmallCheck->setChecked(true);  // as the board's own small-digit flag starts
     new KeyReleaseFilter(this, [this](int virtualKey) { OnKeyRelease(virtualKey); });  // owned by this
+    new SavedGameDropFilter(this, [this](const QString& path) { LoadGameFrom(path); });  // owned by this
 }
 
 CMainDlg::~CMainDlg() = default;

@@ -46,6 +46,9 @@ public:
     void FillBoardMenu(QMenu& menu);
     // Runs the About box; closing it leaves the game as it was.
     void ShowAbout();
+    // Load Game's work once a file is chosen, also for a game opened from the desktop: a file
+    // that cannot be read or is not a saved game leaves the game as it was and says so.
+    void LoadGameFrom(const QString& path);
 
     // The control of the layout with this id (its objectName), or null.
     QWidget* GetDlgItem(int id) const;
@@ -108,7 +111,6 @@ private:
     // Starts solving `grid` unless a solve is running (then nothing happens).
     void StartSolve(SolvePurpose purpose, const Grid81& grid);
     void ApplySolveOutcome(const SolveOutcome& outcome);
-    void LoadGameFrom(const QString& path);
     void BeginGameEntry();
     void EndGameEntry();
     // During a puzzle entry: says "Press Solve first", gives the focus back and is true.

@@ -1,4 +1,4 @@
-// What "Give me some help!" and the solve of an entered puzzle tell the player, in the screen's rows and columns.
+// What "Give me some help!", the solve of an entered puzzle and a pasted puzzle tell the player, in the screen's rows and columns.
 #include "HelpTexts.h"
 
 #include "GridUnits.h"
@@ -61,4 +61,26 @@ std::string SolvedPuzzleText(const Grid81& entered)
         return "Solved.";
     return "Solved. Hardest step: " + std::string(TechniqueName(*rating.hardest)) + " ("
          + FormatDifficulty(rating.difficulty) + ").";
+}
+
+std::string PastedPuzzleText(const Grid81& puzzle)
+{
+    switch (CountSolutions(puzzle, 2)) {
+    case 0:
+        return "No Answer";
+    case 1:
+        break;
+    default:
+        return "This puzzle has more than one solution.";
+    }
+    const PuzzleRating rating = RatePuzzle(puzzle);
+    const std::string how = rating.needsTrialAndError ? " that needs trial and error"
+        : !rating.hardest ? ", already complete"
+        : ", rated " + FormatDifficulty(rating.difficulty) + " (" + std::string(TechniqueName(*rating.hardest)) + ")";
+    return "A puzzle with one solution" + how + ".";
+}
+
+std::string NoPuzzleOnClipboardText()
+{
+    return "The clipboard holds no puzzle.";
 }
