@@ -30,7 +30,7 @@ TEST_F(SaveLoadTest, SaveReplacesAnyOldFileAndLoadRestoresTheGame)
 {
     Write("game.sav", QByteArray(1000, 'x'));
     SaveAs("game.sav");
-    GameState expected = State();
+    const SavedGame saved = TheGame().ToSavedGame();
     EXPECT_EQ(QFileInfo(PathOf("game.sav")).size(), 3 * 83 + 3) << "three lines of 81 digits and the hints, CR LF each";
     EXPECT_TRUE(m_ui.m_questions.isEmpty());
 
@@ -39,10 +39,9 @@ TEST_F(SaveLoadTest, SaveReplacesAnyOldFileAndLoadRestoresTheGame)
     m_dialog->m_showSmallCheck->click();
     EXPECT_NE(Board().Picture(), withSmallDigits) << "the board redraws without its small digits";
     LoadFrom("game.sav");
-    expected.level = 4;
-    expected.listRow = 3;
-    expected.showSmall = false;
-    EXPECT_EQ(State(), expected);
+    EXPECT_EQ(TheGame().ToSavedGame(), saved);
+    EXPECT_EQ(std::tuple(TheGame().Level(), m_dialog->m_levelList->currentRow(), Board().ShowsSmallDigits()),
+              std::tuple(4, 3, false));
     EXPECT_TRUE(m_ui.m_messages.isEmpty());
 }
 
@@ -59,8 +58,8 @@ TEST_F(SaveLoadTest, BadFilesCancelledDialogsAndFailedWritesChangeNothing)
     ASSERT_TRUE(QFile::resize(PathOf("long.sav"), WholeFileLimit + 1));
     LoadFrom("long.sav");
     m_ui.m_chosenPath.clear();
-    Press(1003);
-    Press(1004);
+    Press(IDC_SAVE_GAME);
+    Press(IDC_LOAD_GAME);
     const QStringList filesBefore = QDir(m_dir.path()).entryList(QDir::Files);
     SaveAs("no-such-folder/game.sav");
     ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("taken.sav")));
