@@ -67,10 +67,6 @@ signals:
     // Emitted by the solver's thread when its outcome can be taken; queued to OnSolveFinished.
     void SolveFinished();
 
-public slots:
-    // Takes the solver's outcome on the window's thread and applies it to the game it was for.
-    void OnSolveFinished();
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -95,6 +91,8 @@ private slots:
     void OnRedo();
     void OnKeepOnlyPossibleSmallDigits();
     void OnShowAllSmallDigits();
+    // Takes the solver's outcome on the window's thread and applies it to the game it was for.
+    void OnSolveFinished();
 
 private:
     void CreateControls();

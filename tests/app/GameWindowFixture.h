@@ -80,7 +80,6 @@ protected:
     // A full press and release where the focus rests, as the player makes it.
     void Click(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(m_dialog->m_levelList, key, modifiers); }
     void Type(int cell, Qt::Key key) { Board().SelectCell(cell); Click(key); }
-    static Qt::Key DigitKey(char digit) { return static_cast<Qt::Key>(Qt::Key_0 + (digit - '0')); }
 
     void Press(int id) { static_cast<QAbstractButton*>(m_dialog->GetDlgItem(id))->click(); }
     void QuickGame(int level) { m_dialog->m_levelList->setCurrentRow(level - 1); Press(IDC_QUICK_GAME); }
