@@ -66,7 +66,7 @@ TEST_F(FileTroubleTest, QuickGameOnADamagedDataFileKeepsTheGame)
     GameState expected = State();
     QuickGame(3);
     expected.listRow = 2;
-    EXPECT_EQ(m_ui.m_messages, QStringList({"error! data.dat is damaged, the game on the board stays"}));
+    EXPECT_EQ(m_ui.m_messages, QStringList({"error! data.dat is damaged"}));
     EXPECT_EQ(State(), expected);
 }
 
@@ -95,7 +95,7 @@ TEST(StartupTest, ADataFileThatCannotBeDealtFromOpensTheWindowWithTheReason)
         FixedSeedRandom random;
         const auto dialog = AtOnce([&] { return std::make_unique<CMainDlg>(ui, dir.path(), random); });
         EXPECT_EQ(ui.m_messages, QStringList({c.message}));
-        EXPECT_TRUE(std::ranges::all_of(dialog->m_pBoard->m_cells, [](const auto& cell) { return cell->m_text.empty(); }));
+        EXPECT_TRUE(dialog->m_game.IsEmpty());
     }
 }
 

@@ -1,5 +1,4 @@
 // A saved game opened from the desktop: named on the command line, or dropped on the window.
-#include "BoardGrid.h"
 #include "CGameApp.h"
 #include "GameWindowFixture.h"
 
@@ -32,9 +31,9 @@ protected:
         QTimer::singleShot(0, [this] {
             for (QWidget* widget : QApplication::topLevelWidgets())
                 if (auto* dialog = qobject_cast<CMainDlg*>(widget); dialog && dialog->isVisible()) {
-                    m_shown = StringOf(ReadCellValues(*dialog->m_pBoard));
-                    m_puzzle = StringOf(dialog->m_pBoard->m_puzzle);
-                    m_hintsUsed = dialog->m_hintsUsed;
+                    m_shown = StringOf(dialog->m_game.Digits());
+                    m_puzzle = StringOf(dialog->m_game.Puzzle());
+                    m_hintsUsed = dialog->m_game.HintsUsed();
                     m_ui.m_answers = {true};  // "Are you sure to quit?"
                     dialog->reject();
                 }
@@ -70,10 +69,8 @@ using SavedGameDropTest = GameWindowFixture;
 TEST_F(SavedGameDropTest, OneSavedGameDroppedOnTheBoardLoadsLikeLoadGame)
 {
     SaveAs("dropped.SAV");
-    GameState expected = State();
+    const SavedGame savedGame = TheGame().ToSavedGame();
     QuickGame(3);
-    expected.level = 3;
-    expected.listRow = 2;
 
     // Enters `target` with the files, proposing a move, and drops them there or leaves again,
     // as Qt delivers a drag from a file manager.
@@ -101,9 +98,10 @@ TEST_F(SavedGameDropTest, OneSavedGameDroppedOnTheBoardLoadsLikeLoadGame)
     EXPECT_EQ(drag(m_dialog.get(), {saved, saved}, true), "refused");
     EXPECT_EQ(drag(&Board(), {saved}, true, Qt::MoveAction), "refused") << "the file would be moved away";
     EXPECT_EQ(drag(&Board(), {saved}, false), "left");
-    EXPECT_NE(State(), expected);
+    EXPECT_NE(TheGame().ToSavedGame(), savedGame);
     EXPECT_EQ(drag(&Board(), {saved}, true), "copied");
-    EXPECT_EQ(State(), expected);
+    EXPECT_EQ(TheGame().ToSavedGame(), savedGame);
+    EXPECT_EQ(TheGame().Level(), 3) << "a loaded game keeps the level of the last Quick Game";
     EXPECT_EQ(m_ui.m_messages, QStringList());
 }
 

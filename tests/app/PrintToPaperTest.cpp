@@ -48,7 +48,7 @@ TEST_P(PrintToPaperTest, WritesThePictureWhereThePlayerMayWriteAndOpensIt)
     }
 
     m_ui.m_openSucceeds = c.opens;
-    Press(1009);
+    Press(IDC_PRINT_TO_PAPER);
     const QString printFolder = installed ? home.filePath(QStringLiteral("Pictures")) : appDir;
     const QString printFile = QDir(printFolder).filePath(QStringLiteral("print.bmp"));
     QStringList messages;
@@ -66,8 +66,8 @@ TEST_P(PrintToPaperTest, WritesThePictureWhereThePlayerMayWriteAndOpensIt)
     }
     EXPECT_TRUE(FocusOnList());
 
-    Press(1003);
-    Press(1004);
+    Press(IDC_SAVE_GAME);
+    Press(IDC_LOAD_GAME);
     const QString dialogs = installed ? home.filePath(QStringLiteral("Documents")) : appDir;
     EXPECT_EQ(m_ui.m_fileDialogs,
               QStringList({"save " + dialogs + " SaveGame (*.sav)", "open " + dialogs + " SaveGame (*.sav)"}));

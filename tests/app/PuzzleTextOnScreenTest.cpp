@@ -1,5 +1,4 @@
 // Puzzle texts as the player reads the board, and what the player is told about a pasted puzzle.
-#include "BoardGrid.h"
 #include "BoardTextOrder.h"
 #include "GameWindowFixture.h"
 #include "HelpTexts.h"
@@ -12,17 +11,18 @@ namespace {
 using PuzzleTextOnScreenTest = GameWindowFixture;
 
 // The board's cells as they are read on screen: row by row from the top, each from the left.
-std::string ReadOnScreen(const CBoardWnd& board)
+std::string ReadOnScreen(const CBoardWnd& board, const Game& game)
 {
-    std::vector<const CCell*> cells;
-    for (const auto& cell : board.m_cells)
-        cells.push_back(cell.get());
-    std::sort(cells.begin(), cells.end(), [](const CCell* a, const CCell* b) {
-        return std::pair(a->m_rect.top, a->m_rect.left) < std::pair(b->m_rect.top, b->m_rect.left);
+    std::vector<size_t> cells;
+    for (size_t i = 0; i < board.m_cells.size(); ++i)
+        cells.push_back(i);
+    std::sort(cells.begin(), cells.end(), [&board](size_t a, size_t b) {
+        const Rect first = board.m_cells[a]->GetRect(), second = board.m_cells[b]->GetRect();
+        return std::pair(first.top, first.left) < std::pair(second.top, second.left);
     });
     std::string text;
-    for (const CCell* cell : cells)
-        text += cell->m_text.empty() ? "." : cell->m_text;
+    for (size_t cell : cells)
+        text += game.Digits()[cell] == 0 ? '.' : char('0' + game.Digits()[cell]);
     return text;
 }
 
@@ -30,9 +30,12 @@ std::string ReadOnScreen(const CBoardWnd& board)
 TEST_F(PuzzleTextOnScreenTest, TextRowsAreTheBoardsRowsOnScreen)
 {
     const std::string text = "2.1.74..589..51.7.547..6.136....9.5.9.2..7.3.1......294..79.3.1719.6.54.3.8145..7";
-    WriteCellValues(Board(), SwapTextAndBoardOrder(ParsePuzzleText(text).value()));
-    EXPECT_EQ(ReadOnScreen(Board()), text);
-    EXPECT_EQ(FormatPuzzleText(SwapTextAndBoardOrder(ReadCellValues(Board()))), text);
+    StartEntry();
+    const Grid81 board = SwapTextAndBoardOrder(ParsePuzzleText(text).value());
+    for (int i = 0; i < 81; ++i)
+        TheGame().EnterDigit(i, board[i]);
+    EXPECT_EQ(ReadOnScreen(Board(), TheGame()), text);
+    EXPECT_EQ(FormatPuzzleText(SwapTextAndBoardOrder(TheGame().Digits())), text);
 }
 
 TEST(PastedPuzzleTextTest, SaysHowManySolutionsAndTheRating)
