@@ -54,11 +54,14 @@ bool CanHoldDigits(const std::uint32_t (&places)[9])
     return true;
 }
 
-// With two open cells or fewer, singles already find every contradiction.
-bool HasThreeCells(std::uint32_t cells)
+// Propagation leaves every open cell two digits or more and every missing digit two cells or
+// more, so k cells confined to k - 1 digits need k >= 3, and the other digits, now confined to
+// the other cells, need two of those: a unit with fewer than five open cells always holds.
+bool HasFiveCells(std::uint32_t cells)
 {
-    cells &= cells - 1;
-    return (cells & (cells - 1)) != 0;
+    for (int i = 0; i < 4; ++i)
+        cells &= cells - 1;
+    return cells != 0;
 }
 
 }  // namespace
@@ -70,7 +73,7 @@ bool UnitsCanHoldTheirDigits(const BandBoard& board)
         for (int third = 0; third < 3; ++third) {
             for (const std::uint32_t unit : {board.open[band] & kRowCells << (9 * third),
                                              board.open[band] & kBoxCells << (3 * third)}) {
-                if (!HasThreeCells(unit))
+                if (!HasFiveCells(unit))
                     continue;
                 for (int digit = 0; digit < 9; ++digit)
                     places[digit] = board.candidates[3 * digit + band] & unit;
@@ -85,7 +88,7 @@ bool UnitsCanHoldTheirDigits(const BandBoard& board)
             return (bands[0] & cells) | (bands[1] & cells) << 1 | (bands[2] & cells) << 2;
         };
         const std::uint32_t unit = gather(board.open.data());
-        if (!HasThreeCells(unit))
+        if (!HasFiveCells(unit))
             continue;
         for (int digit = 0; digit < 9; ++digit)
             places[digit] = gather(&board.candidates[3 * digit]) & unit;
