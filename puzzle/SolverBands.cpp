@@ -308,8 +308,9 @@ constexpr std::array<std::uint32_t, 27> MakeBandPeers()
 constexpr std::array<std::uint32_t, 27> kBandPeers = MakeBandPeers();
 
 // Among the open cells with two candidates (`pairs`, per band), the one whose digits stand in
-// the most other such cells it sees, each digit counted apart: either choice then settles those
-// cells at once, so both branches go far. Among equals the last in row-major order.
+// the most other such cells it sees, each digit counted apart: whichever digit it takes, the
+// pairs it sees that hold that digit settle at once, so both branches go far. Among equals the
+// last in row-major order.
 int BestPairCell(const BandBoard& board, const std::uint32_t (&pairs)[3])
 {
     std::uint32_t pairsWith[9][3];
@@ -421,7 +422,7 @@ public:
 
 private:
     // Past its first boards, a search also checks each board's units by matching
-    // (UnitsCanHoldTheirDigits), which costs about as much as propagating the board. Quick
+    // (UnitsCanHoldTheirDigits), which costs up to about as much as propagating the board. Quick
     // searches never pay it; long ones are mostly lost below a board whose contradiction is a
     // few digits confined to fewer cells of a unit, which singles and locked candidates only see
     // once those cells fill: on the sparse grids of tests/solver/bounds.txt, searches of up to
