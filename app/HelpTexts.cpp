@@ -25,6 +25,15 @@ std::string ScreenUnitKind(int unit)
     return "box";
 }
 
+// "the 4 or the 6", "the 1, the 4 or the 6".
+std::string ListOfDigits(const std::vector<int>& digits)
+{
+    std::string list;
+    for (size_t i = 0; i < digits.size(); ++i)
+        list += std::string(i == 0 ? "" : i + 1 < digits.size() ? ", " : " or ") + "the " + std::to_string(digits[i]);
+    return list;
+}
+
 }  // namespace
 
 std::string HelpText(const HelpAdvice& advice, const Grid81& board)
@@ -45,6 +54,10 @@ std::string HelpText(const HelpAdvice& advice, const Grid81& board)
     }
     case HelpKind::BoardComplete:
         return kBoardComplete;
+    case HelpKind::SeveralSolutions:
+        return "From here the puzzle has more than one solution: the highlighted cell can take "
+             + ListOfDigits(advice.digits) + (advice.digits.size() > 2 ? ", and each" : ", and either")
+             + " leads to a full board.";
     case HelpKind::NeedsTrialAndError:
         break;
     }

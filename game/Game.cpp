@@ -15,7 +15,7 @@ void Game::Replace(const Grid81& puzzle, const Grid81& solution)
 {
     m_puzzle = puzzle;
     m_solution = solution;
-    m_entries = Entries{puzzle, {}};
+    m_entries = Entries{puzzle, {}, {}};
     m_history.Clear();  // nothing of the game before to undo
     m_enteringPuzzle = false;
     ++m_serial;
@@ -48,11 +48,13 @@ void Game::FinishEntry(const Grid81& entered, const Grid81& solution)
 {
     m_puzzle = entered;
     m_solution = solution;
-    m_entries.m_digits = entered;
+    m_entries = Entries{entered, {}, m_entries.m_marks};
     m_history.Clear();  // the entered digits are givens now: older steps would empty them
     m_enteringPuzzle = false;
+    m_hintsUsed = 0;  // the solved entry is a new game, with its own three hints
     const Entries before = m_entries;
-    m_entries.m_digits = solution;
+    for (int i = 0; i < 81; ++i)
+        Write(i, solution[i]);
     m_history.Record(before, m_entries);
     m_changed.Notify();
 }
@@ -77,7 +79,7 @@ void Game::Load(const SavedGame& saved)
     Replace(saved.m_puzzle, saved.m_solution);
     for (int i = 0; i < 81; ++i) {
         const std::string& text = saved.m_texts[i];
-        m_entries.m_digits[i] = text.empty() ? 0 : text[0] - '0';
+        Write(i, text.empty() ? 0 : text[0] - '0');  // in board order, older than what is typed next
         m_entries.m_marks.SetCrossedOut(i, saved.m_crossedOut[i]);
     }
     m_hintsUsed = saved.m_hintsUsed;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "BoardCheck.h"
+#include "BoardHelp.h"
 #include "ChangeNotice.h"
 #include "Grid81.h"
 #include "PuzzleFile.h"
@@ -46,22 +47,30 @@ public:
 
     // Writes `digit` (1-9; 0 clears) into `cell` as one step; a given never changes.
     void EnterDigit(int cell, int digit);
+    // The solution that hints, Done and Get Result go by. A board may have several
+    // completions: while the board has one that the dealt solution is not, the first of
+    // them in the solver's order, so that nothing contradicts the player's valid digits;
+    // else the dealt solution.
+    Grid81 BoardSolution() const;
     // Reveals the solution's digit in `cell` as one step, three times a game. False, with
     // no hint spent, on a given cell, where the solution has no digit or with none left.
+    // On a board without a completion the hint goes by the board without the cell's digit.
     bool Hint(int cell);
     // Done: what the cells show, against the givens and the solution.
     DoneVerdict Judge() const;
     // Get Result: the whole solution, over every cell, as one step. False, changing nothing,
     // when the last Quick Game was at Hell or a puzzle is being entered.
     bool RevealResult();
+    // "Give me some help!" on what the cells show; it blames the latest typed digit it can.
+    HelpAdvice Help() const;
     // GetAnswer: the solver's completion of the board, as one step.
     void Complete(const Grid81& answer);
 
     // An empty board for the player to type a puzzle into.
     void BeginEntry();
-    // The solver's `solution` for the `entered` puzzle: the entered digits become the givens,
-    // with nothing to undo before them, and the solution fills the board as one step.
-    // Level and hints stay.
+    // The solver's `solution` for the `entered` puzzle, a new game: the entered digits become
+    // the givens, with nothing to undo before them, no hints taken, and the solution fills
+    // the board as one step. The level stays.
     void FinishEntry(const Grid81& entered, const Grid81& solution);
 
     // Crosses out small digit `digit` (1-9) of an empty cell that is not given, or brings it
@@ -89,6 +98,7 @@ private:
     // What a step changes and undo puts back.
     struct Entries {
         Grid81 m_digits{};
+        TypingOrder m_typed{};  // what the help blames first
         SmallDigitMarks m_marks;
         bool operator==(const Entries&) const = default;
     };
@@ -96,6 +106,10 @@ private:
     // A game with these givens and solution in place of this one, the givens shown, no
     // marks, nothing to undo. Tells no one yet.
     void Replace(const Grid81& puzzle, const Grid81& solution);
+    // Writes `digit` (0-9) into `cell`; a digit that was not there counts as typed last.
+    void Write(int cell, int digit);
+    // As BoardSolution for `board` over the givens.
+    Grid81 SolutionFor(Grid81 board) const;
     // Records the change from `before` to the entries now as one step, and tells the
     // subscribers when there was one.
     void EndStep(const Entries& before);

@@ -13,7 +13,8 @@ enum class HelpKind {
     NoCompletion,       // the givens alone have none, so no typed digit is to blame
     NextDigit,          // the steps to the next digit
     BoardComplete,      // every cell is filled and nothing repeats
-    NeedsTrialAndError, // no technique finds the next digit
+    SeveralSolutions,   // no technique finds the next digit, and the board has several completions
+    NeedsTrialAndError, // no technique finds the next digit of the board's only completion
 };
 
 struct HelpAdvice {
@@ -21,17 +22,26 @@ struct HelpAdvice {
     int cell = -1;            // the cell to show the player; -1 for none
     int unit = -1;            // RepeatedDigit: the unit in which the cell's digit repeats
     std::vector<Step> steps;  // NextDigit: the steps, the one that places the digit last
+    std::vector<int> digits;  // SeveralSolutions: the cell's digits that lead to a completion, ascending
 };
 
-// Advice on `board` (values 0-9: the givens and the digits the player typed); typed[i] is
-// true for a digit the player typed, which the help may blame. In this order:
-// - a digit that repeats in a row, column or box: the first such cell in index order,
-//   typed cells before givens, and the first of its row, column and box where it repeats;
-// - no completion: a typed digit whose removal leaves a board with a completion, the
-//   first in index order that has none even with the givens alone, else the first; if
-//   no single removal helps, the first that has none with the givens alone, else the
-//   first that leaves none with the typed digits before it; NoCompletion when the
-//   givens alone have none;
+// When each digit on the board was typed: 0 for a given or an empty cell, else a number
+// that is larger for a digit typed later. Hints and revealed digits count as typed.
+using TypingOrder = std::array<int, 81>;
+
+// Advice on `board` (values 0-9: the givens and the digits the player typed); the help may
+// blame only a typed digit, the latest it can. In this order:
+// - a digit that repeats in a row, column or box: of the cells whose digit repeats, the one
+//   typed last (a given only when no typed digit repeats, then the first in index order),
+//   and the first of its row, column and box where it repeats;
+// - no completion: the typed digit typed last whose removal leaves a board with a completion;
+//   when no single removal helps, the typed digit with which, adding them to the givens in
+//   the order they were typed, the board first has none; NoCompletion when the givens
+//   alone have none;
 // - the steps to the next digit, whose cell is the one to show;
-// - BoardComplete, or NeedsTrialAndError with the cell that has the fewest candidates.
-HelpAdvice AdviseHelp(const Grid81& board, const std::array<bool, 81>& typed);
+// - BoardComplete; with several completions SeveralSolutions, with the empty cell (first
+//   in index order) that has the fewest digits leading to a completion among those with
+//   more than one; else NeedsTrialAndError with the cell that has the fewest candidates.
+// The completions are counted before any step is looked for, so that techniques which
+// hold only for a board with one completion can be left out on a board with several.
+HelpAdvice AdviseHelp(const Grid81& board, const TypingOrder& typed);

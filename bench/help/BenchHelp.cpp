@@ -18,7 +18,7 @@ namespace {
 
 struct HelpCase {
     Grid81 board{};
-    std::array<bool, 81> typed{};
+    TypingOrder typed{};
 };
 
 struct CaseSet {
@@ -50,7 +50,7 @@ std::optional<HelpCase> WithWrongDigitTyped(const Grid81& puzzle)
         for (int digit = 1; digit <= 9; ++digit) {
             HelpCase wrong{puzzle, {}};
             wrong.board[cell] = digit;
-            wrong.typed[cell] = true;
+            wrong.typed[cell] = 1;
             if (digit != solution[cell] && CountSolutions(wrong.board, 1) == 0
                 && AdviseHelp(wrong.board, wrong.typed).kind == HelpKind::WrongDigit)
                 return wrong;

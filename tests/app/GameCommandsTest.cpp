@@ -42,6 +42,9 @@ TEST_F(GameCommandsTest, HelpPointsAtWhatIsWrongOrExplainsTheNextDigitAndWritesN
     // A position of a generated puzzle with one solution, where the next digit needs a step before it.
     const std::string pointingFirst =
         "2.1.74..589..51.7.547..6.136....9.5.9.2..7.3.1......294..79.3.1719.6.54.3.8145..7";
+    const std::string kSparse = "3..951.8.......5...5........3..8........1....9......5.4.....9......9....7..4.58.1";
+    // One solution, and no step left that the techniques find.
+    const std::string kStuck = ".5...2.3..7.6..4....64...27.4.5....3...86..7.7.5..1...58..9......7..5...3....6..2";
     const struct { const char* name; std::string shown, givens; QString message; int selected; } cases[] = {  // -1: stays
         {"repeated", With(kTwoSolutions, 5, '7'), kTwoSolutions, "The 7 in the highlighted cell repeats in its column.", 5},
         // the right 3 typed into cell 1, and an 8 into cell 3, which repeats nothing but is wrong
@@ -54,7 +57,13 @@ TEST_F(GameCommandsTest, HelpPointsAtWhatIsWrongOrExplainsTheNextDigitAndWritesN
          "column 4; row 4, column 6 and row 4, column 8.\n"
          "Hidden single in a box: in the middle-right box, the 3 fits only in row 6, column 8.", 68},
         {"complete", kSolvedGrid, kSolvedGrid, "The board is complete.", -1},
-        {"stuck", kTwoSolutions, kTwoSolutions, "No step I know of is left; the next digit needs trial and error.", 5},
+        {"two ways on", kTwoSolutions, kTwoSolutions,
+         "From here the puzzle has more than one solution: the highlighted cell can take the 1 or the 2, and either leads "
+         "to a full board.", 5},
+        {"three ways on", kSparse, kSparse,
+         "From here the puzzle has more than one solution: the highlighted cell can take the 2, the 6 or the 9, and each "
+         "leads to a full board.", 73},
+        {"stuck", kStuck, kStuck, "No step I know of is left; the next digit needs trial and error.", 4},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-// Line 1 of data.dat; without its 1s and 2s, which could swap, it has two solutions.
+// Line 1 of data.dat; without these 1s and 2s, three groups of which can swap, it has eight solutions.
 inline const std::string kSolvedGrid =
     "437892615821536749956471823542169387369748152178325964684953271295617438713284596";
 inline const std::string kTwoSolutions =

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -117,6 +118,65 @@ TEST_F(GameTest, DoneJudgesTheCellsAgainstTheGivensAndTheSolution)
     }
 }
 
+// The first of kTwoSolutions's solutions in the solver's order that has a 1 in cell 5: the 1s and 2s of cells
+// 5, 7, 23 and 25, of 10, 11, 29, 30, 63, 67, 73 and 75 and of 42, 44, 60 and 62 can each change places.
+const std::string kWithOneInCellFive =
+    "437891625812536749956472813541269387369748152278315964684953271195627438723184596";
+using Typing = std::vector<std::pair<int, int>>;  // cell and digit, in the order typed; digit -1 undoes
+
+// The game goes by the solution that the player's digits keep, and the dealt one when they keep none.
+TEST_F(GameTest, SpaceDoneGetResultAndHelpFollowTheCompletionThePlayersDigitsKeep)
+{
+    using enum HelpKind;
+    using enum DoneVerdict;
+    const struct { const char* name; Typing typed; int space; char revealed; DoneVerdict done; std::string result; HelpKind help; int cell; std::vector<int> choice; } cases[] = {
+        {"stalled with two choices", {}, 7, '1', Incomplete, kSolvedGrid, SeveralSolutions, 5, {1, 2}},
+        {"the player's 1 parts ways with the dealt 2", {{5, 1}}, 7, '2', Incomplete, kWithOneInCellFive, NextDigit, 7, {}},
+        // digits of different solutions: none is left, so Space goes by the board without its cell
+        {"without any completion", {{5, 1}, {25, 2}}, 25, '1', Wrong, kSolvedGrid, WrongDigit, 25, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Deal(kTwoSolutions, 3);
+        for (const auto& [cell, digit] : c.typed)
+            m_game.EnterDigit(cell, digit);
+        EXPECT_EQ(m_game.Judge(), c.done);
+        const HelpAdvice help = m_game.Help();
+        EXPECT_EQ(std::tuple(help.kind, help.cell, help.digits), std::tuple(c.help, c.cell, c.choice));
+        Game spaced = m_game;
+        EXPECT_TRUE(spaced.Hint(c.space));
+        EXPECT_EQ(Shown(spaced)[c.space], c.revealed);
+        EXPECT_TRUE(m_game.RevealResult());
+        EXPECT_EQ(Shown(m_game), c.result);
+        EXPECT_EQ(StringOf(m_game.ToSavedGame().m_solution), kSolvedGrid) << "the file keeps the dealt solution";
+    }
+}
+
+// The help blames the latest slip: of digits that repeat, the one typed last and never a given; of those the
+// board cannot keep, the one typed last. Digits from a file are older than what is typed after, in board order.
+TEST_F(GameTest, HelpBlamesTheDigitTypedLast)
+{
+    using enum HelpKind;
+    const struct { const char* name; std::string loaded; Typing typed; HelpKind kind; int cell; } cases[] = {
+        {"two typed 1s in a row", kTwoSolutions, {{7, 1}, {5, 1}}, RepeatedDigit, 5},
+        {"the same typed the other way", kTwoSolutions, {{5, 1}, {7, 1}}, RepeatedDigit, 7},
+        {"a typed 6 beside a given 6", kTwoSolutions, {{5, 6}, {7, 2}}, RepeatedDigit, 5},
+        {"digits of different solutions", kTwoSolutions, {{25, 2}, {5, 1}}, WrongDigit, 5},
+        {"both from a file", With(With(kTwoSolutions, 5, '1'), 25, '2'), {}, WrongDigit, 25},
+        {"from a file, then typed", With(kTwoSolutions, 25, '2'), {{5, 1}}, WrongDigit, 5},
+        {"typed again", kTwoSolutions, {{5, 1}, {25, 2}, {5, 0}, {5, 1}}, WrongDigit, 5},
+        {"changed and undone", kTwoSolutions, {{5, 1}, {25, 2}, {5, 3}, {0, -1}}, WrongDigit, 25},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_game.Load(SavedGameOf(c.loaded, kTwoSolutions, kSolvedGrid));
+        for (const auto& [cell, digit] : c.typed)
+            digit < 0 ? void(m_game.Undo()) : m_game.EnterDigit(cell, digit);
+        const HelpAdvice help = m_game.Help();
+        EXPECT_EQ(std::pair(help.kind, help.cell), std::pair(c.kind, c.cell));
+    }
+}
+
 // The level is the last Quick Game's, so New Game and Load keep Hell's refusal; an entry has no result.
 TEST_F(GameTest, GetResultShowsTheSolutionOverEveryCellButNeverAtHellOrDuringAnEntry)
 {
@@ -208,7 +268,7 @@ TEST_F(GameTest, KeepOnlyPossibleCrossesOutWhatOpenEmptyCellsSee)
 }
 
 // The entered digits become givens and the solution one step over them, even when more was typed during the
-// solve; the entry's own steps are gone. Level and hints stay.
+// solve; the entry's own steps are gone. The level stays.
 TEST_F(GameTest, FinishedEntryIsAGameWithTheEnteredDigitsAsGivens)
 {
     Deal(kTwoSolutions, 3);
@@ -221,7 +281,7 @@ TEST_F(GameTest, FinishedEntryIsAGameWithTheEnteredDigitsAsGivens)
     EXPECT_EQ(Changes([&] { m_game.FinishEntry(ParsePuzzleLine(entered), ParsePuzzleLine(kSolvedGrid)); }), 1);
     EXPECT_EQ(Shown(m_game) + Shown(m_game, true) + StringOf(m_game.Solution()), kSolvedGrid + entered + kSolvedGrid);
     EXPECT_FALSE(m_game.IsEnteringPuzzle());
-    EXPECT_EQ(std::pair(m_game.Level(), m_game.HintsUsed()), std::pair(3, 1));
+    EXPECT_EQ(std::pair(m_game.Level(), m_game.HintsUsed()), std::pair(3, 0)) << "a new game, with its three hints";
     EXPECT_TRUE(m_game.Undo());
     EXPECT_EQ(Shown(m_game), entered);
     EXPECT_FALSE(m_game.Undo());
