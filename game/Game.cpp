@@ -36,10 +36,11 @@ void Game::FillRandomGrid(RandomGenerator& random)
     m_changed.Notify();
 }
 
-void Game::BeginEntry()
+void Game::BeginEntry(const Grid81& digits)
 {
     // The digits typed become the givens once solved.
     Replace(Grid81{}, Grid81{});
+    m_entries.m_digits = digits;
     m_enteringPuzzle = true;
     m_changed.Notify();
 }
@@ -54,6 +55,13 @@ void Game::FinishEntry(const Grid81& entered, const Grid81& solution)
     const Entries before = m_entries;
     m_entries.m_digits = solution;
     m_history.Record(before, m_entries);
+    m_changed.Notify();
+}
+
+void Game::StartPuzzle(const Grid81& puzzle, const Grid81& solution)
+{
+    Replace(puzzle, solution);
+    m_hintsUsed = 0;  // three hints again, as after a deal
     m_changed.Notify();
 }
 
