@@ -123,7 +123,7 @@ CMainDlg::CMainDlg(UiSeam& ui, const QString& appDir, RandomGenerator& random)
     ConnectCommands();
     OnQuickGame();
     m_showSmallCheck->setChecked(m_pBoard->ShowsSmallDigits());
-    new KeyReleaseFilter(this, [this](int virtualKey) { OnKeyRelease(virtualKey); });  // owned by this
+    new KeyReleaseFilter(this, [this](int virtualKey, KeyCommand command) { OnKeyRelease(virtualKey, command); });  // owned by this
     new SavedGameDropFilter(this, [this](const QString& path) { LoadGameFrom(path); });  // owned by this
 }
 

@@ -6,6 +6,7 @@
 #include "Grid81.h"
 #include "Random.h"
 #include "SolveWorker.h"
+#include "VirtualKey.h"
 
 #include <QString>
 
@@ -28,8 +29,9 @@ public:
     // Enables Save Game, Load Game, Get Result, help, Done and Print to Paper, in this order.
     void EnableGameButtons(bool enable);
 
-    // The keyboard entry for one released key, by virtual-key code (see VirtualKey.h).
-    void OnKeyRelease(int virtualKey);
+    // The keyboard entry for one released key, by virtual-key code (see VirtualKey.h), or
+    // the board menu's command that a Control shortcut asks for.
+    void OnKeyRelease(int virtualKey, KeyCommand command = KeyCommand::None);
     // Space: the game's hint in the selected cell, or "Press Solve first" during an entry.
     void GiveHint();
     // Every command ends here, so keys keep reaching the game.
@@ -38,8 +40,9 @@ public:
     // The window's context menu (right button outside the board): "&About Tessaly...".
     void FillContextMenu(QMenu& menu);
     // The board's context menu (right button on the board): "Undo", "Redo", "Keep only
-    // possible small digits", "Show all small digits again", without shortcuts, since every
-    // key release is an entry. Undo and Redo are disabled when there is nothing to undo or redo.
+    // possible small digits", "Show all small digits again", "Paste puzzle", "Copy puzzle",
+    // without shortcuts of their own, since the key filter decides what a key does. Undo and
+    // Redo are disabled when there is nothing to undo or redo.
     void FillBoardMenu(QMenu& menu);
     // Runs the About box; closing it leaves the game as it was.
     void ShowAbout();
@@ -94,6 +97,9 @@ private slots:
     void OnRedo();
     void OnKeepOnlyPossibleSmallDigits();
     void OnShowAllSmallDigits();
+    // A puzzle from the clipboard's text as the new game, and the givens onto it, in CMainDlgClipboard.cpp.
+    void OnPastePuzzle();
+    void OnCopyPuzzle();
     // Takes the solver's outcome on the window's thread and applies it to the game it was for.
     void OnSolveFinished();
 
@@ -105,7 +111,7 @@ private:
     void ShowEntryState();
 
     // What a running solve is for, so its outcome lands where it belongs.
-    enum class SolvePurpose { CompleteBoard, SolveEnteredGame };
+    enum class SolvePurpose { CompleteBoard, SolveEnteredGame, StartPastedPuzzle };
     // Starts solving `grid` unless a solve is running (then nothing happens).
     void StartSolve(SolvePurpose purpose, const Grid81& grid);
     void ApplySolveOutcome(const SolveOutcome& outcome);

@@ -13,6 +13,8 @@ void CMainDlg::FillBoardMenu(QMenu& menu)
     menu.addAction(Text(kRedoEntry), this, &CMainDlg::OnRedo)->setEnabled(m_game.CanRedo());
     menu.addAction(Text(kKeepOnlyPossibleEntry), this, &CMainDlg::OnKeepOnlyPossibleSmallDigits);
     menu.addAction(Text(kShowAllSmallDigitsEntry), this, &CMainDlg::OnShowAllSmallDigits);
+    menu.addAction(Text(kPastePuzzleEntry), this, &CMainDlg::OnPastePuzzle);
+    menu.addAction(Text(kCopyPuzzleEntry), this, &CMainDlg::OnCopyPuzzle);
 }
 
 void CMainDlg::mousePressEvent(QMouseEvent* event)

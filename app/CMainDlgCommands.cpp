@@ -138,6 +138,9 @@ void CMainDlg::ApplySolveOutcome(const SolveOutcome& outcome)
     } else if (m_solvePurpose == SolvePurpose::SolveEnteredGame) {
         m_game.FinishEntry(m_solvedGrid, *outcome.answer);
         m_ui.ShowMessage(Message(SolvedPuzzleText(m_solvedGrid)));
+    } else if (m_solvePurpose == SolvePurpose::StartPastedPuzzle) {
+        m_game.StartPuzzle(m_solvedGrid, *outcome.answer);
+        m_ui.ShowMessage(Message(PastedPuzzleText(m_solvedGrid)));
     } else {
         m_game.Complete(*outcome.answer);
     }

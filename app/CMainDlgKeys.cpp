@@ -1,4 +1,4 @@
-// Keyboard entry: released keys fill or clear the selected cell, Space gives a hint.
+// Keyboard entry: released keys fill or clear the selected cell, Space gives a hint, Control shortcuts run commands.
 #include "CMainDlg.h"
 
 #include "CBoardWnd.h"
@@ -6,8 +6,15 @@
 #include "UiSeam.h"
 #include "VirtualKey.h"
 
-void CMainDlg::OnKeyRelease(int virtualKey)
+void CMainDlg::OnKeyRelease(int virtualKey, KeyCommand command)
 {
+    switch (command) {
+    case KeyCommand::Undo: return OnUndo();
+    case KeyCommand::Redo: return OnRedo();
+    case KeyCommand::PastePuzzle: return OnPastePuzzle();
+    case KeyCommand::CopyPuzzle: return OnCopyPuzzle();
+    case KeyCommand::None: break;
+    }
     // 1-9 of the main row and of the keypad; their 0s clear like every other key.
     const bool mainRowDigit = virtualKey > VirtualKey::kDigit0 && virtualKey <= VirtualKey::kDigit0 + 9;
     const bool keypadDigit = virtualKey > VirtualKey::kNumpad0 && virtualKey <= VirtualKey::kNumpad0 + 9;

@@ -28,6 +28,16 @@ bool IsMouseEvent(QEvent::Type type)
         || type == QEvent::MouseButtonDblClick || type == QEvent::Wheel;
 }
 
+// The modifier a key is, if it is Control or Shift.
+Qt::KeyboardModifiers ModifierOfKey(int virtualKey)
+{
+    if (virtualKey == VirtualKey::kControl)
+        return Qt::ControlModifier;
+    if (virtualKey == VirtualKey::kShift)
+        return Qt::ShiftModifier;
+    return Qt::NoModifier;
+}
+
 }  // namespace
 
 int KeyReleaseFilter::PlatformSettleTime()
@@ -35,7 +45,7 @@ int KeyReleaseFilter::PlatformSettleTime()
     return CurrentKeyPlatform() == KeyPlatform::Xkb ? 60 : 0;
 }
 
-KeyReleaseFilter::KeyReleaseFilter(QWidget* window, std::function<void(int)> onRelease, int settleMilliseconds)
+KeyReleaseFilter::KeyReleaseFilter(QWidget* window, ReleaseHandler onRelease, int settleMilliseconds)
     : QObject(window), m_window(window), m_onRelease(std::move(onRelease))
 {
     m_settleTimer.setSingleShot(true);
@@ -90,8 +100,10 @@ void KeyReleaseFilter::HandleKey(QObject* watched, const QKeyEvent& key)
             m_settleTimer.stop();
         }
         Settle();
-        if (TargetsWindow(watched))
+        if (TargetsWindow(watched)) {
             m_pressedKeys.insert(identity);
+            m_shortcutModifiers &= ~ModifierOfKey(VirtualKeyCode(key));  // its release is an entry again
+        }
         return;
     }
     if (m_pending && m_pending->identity == identity)
@@ -103,13 +115,16 @@ void KeyReleaseFilter::HandleKey(QObject* watched, const QKeyEvent& key)
     if (!pressSeenHere || !TargetsWindow(watched))
         return;
     const int virtualKey = VirtualKeyCode(key);
-    if (IsSystemKeyRelease(virtualKey, key.modifiers()))
+    if (IsSystemKeyRelease(virtualKey, key.modifiers()) || EndsShortcut(virtualKey))
         return;
+    const KeyCommand command = KeyCommandOf(virtualKey, key.modifiers());
+    if (command != KeyCommand::None)
+        m_shortcutModifiers |= key.modifiers() & (Qt::ControlModifier | Qt::ShiftModifier);
     if (m_settleTimer.interval() == 0) {
-        m_onRelease(virtualKey);
+        m_onRelease(virtualKey, command);
         return;
     }
-    m_pending = PendingRelease{identity, timestamp, virtualKey, ++m_releaseSerial};
+    m_pending = PendingRelease{identity, timestamp, virtualKey, command, ++m_releaseSerial};
     m_settleTimer.start();
 }
 
@@ -117,8 +132,17 @@ void KeyReleaseFilter::Settle()
 {
     if (!m_pending)
         return;
-    const int virtualKey = m_pending->virtualKey;
+    const PendingRelease pending = *m_pending;
     m_pending.reset();
     m_settleTimer.stop();
-    m_onRelease(virtualKey);
+    m_onRelease(pending.virtualKey, pending.command);
+}
+
+bool KeyReleaseFilter::EndsShortcut(int virtualKey)
+{
+    const Qt::KeyboardModifiers modifier = ModifierOfKey(virtualKey);
+    if (!(m_shortcutModifiers & modifier))
+        return false;
+    m_shortcutModifiers &= ~modifier;
+    return true;
 }

@@ -37,6 +37,8 @@ inline constexpr char kUndoEntry[] = "Undo";
 inline constexpr char kRedoEntry[] = "Redo";
 inline constexpr char kKeepOnlyPossibleEntry[] = "Keep only possible small digits";
 inline constexpr char kShowAllSmallDigitsEntry[] = "Show all small digits again";
+inline constexpr char kPastePuzzleEntry[] = "Paste puzzle";
+inline constexpr char kCopyPuzzleEntry[] = "Copy puzzle";
 
 // Questions, each with its caption.
 inline constexpr char kQuestionCaption[] = "Question";

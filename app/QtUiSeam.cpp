@@ -1,7 +1,8 @@
-// Qt message boxes, file dialogs and QDesktopServices behind the seam.
+// Qt message boxes, file dialogs, QDesktopServices and QClipboard behind the seam.
 #include "QtUiSeam.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -73,4 +74,14 @@ QString QtUiSeam::GetOpenFileName(const QString& dir, const QString& filter)
 bool QtUiSeam::OpenWithDefaultProgram(const QString& path)
 {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+QString QtUiSeam::ClipboardText()
+{
+    return QGuiApplication::clipboard()->text();
+}
+
+void QtUiSeam::SetClipboardText(const QString& text)
+{
+    QGuiApplication::clipboard()->setText(text);
 }

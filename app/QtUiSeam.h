@@ -1,4 +1,4 @@
-// The seam as the player sees it: Qt message boxes, file dialogs and the desktop's launcher.
+// The seam as the player sees it: Qt message boxes, file dialogs, the desktop's launcher and clipboard.
 #pragma once
 
 #include "UiSeam.h"
@@ -18,6 +18,8 @@ public:
     QString GetSaveFileName(const QString& dir, const QString& filter) override;
     QString GetOpenFileName(const QString& dir, const QString& filter) override;
     bool OpenWithDefaultProgram(const QString& path) override;
+    QString ClipboardText() override;
+    void SetClipboardText(const QString& text) override;
 
     // The box ShowMessage runs for `text`. A word too wide for a box, in practice a long file
     // name, is shortened in its middle with "…", so the box fits its screen while the words

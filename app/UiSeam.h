@@ -1,4 +1,4 @@
-// Every modal window and shell hand-over the game opens goes through this seam, so tests can replace it.
+// Every modal window and hand-over to the desktop (programs, clipboard) goes through this seam, so tests can replace it.
 #pragma once
 
 #include <QString>
@@ -29,4 +29,8 @@ public:
     // Hands `path` to the desktop's default program for its type and does not wait for it.
     // False when the desktop found no program or could not start it.
     virtual bool OpenWithDefaultProgram(const QString& path) = 0;
+
+    // The desktop's clipboard: its text (empty when it holds none), and text put onto it.
+    virtual QString ClipboardText() = 0;
+    virtual void SetClipboardText(const QString& text) = 0;
 };

@@ -79,8 +79,8 @@ int OtherKeyCode(int qtKey)
     case Qt::Key_Backtab: return 9;
     case Qt::Key_Return:
     case Qt::Key_Enter: return 13;
-    case Qt::Key_Shift: return 16;
-    case Qt::Key_Control: return 17;
+    case Qt::Key_Shift: return VirtualKey::kShift;
+    case Qt::Key_Control: return VirtualKey::kControl;
     case Qt::Key_Alt: return VirtualKey::kAlt;
     case Qt::Key_Pause: return 19;
     case Qt::Key_CapsLock: return 20;
@@ -156,4 +156,19 @@ bool IsSystemKeyRelease(int virtualKey, Qt::KeyboardModifiers modifiers)
         || virtualKey == VirtualKey::kF10)
         return true;
     return (modifiers & Qt::AltModifier) && !(modifiers & Qt::ControlModifier);
+}
+
+KeyCommand KeyCommandOf(int virtualKey, Qt::KeyboardModifiers modifiers)
+{
+    if (!(modifiers & Qt::ControlModifier) || (modifiers & Qt::AltModifier))
+        return KeyCommand::None;
+    const bool shift = modifiers & Qt::ShiftModifier;
+    switch (virtualKey) {
+    case 'Z': return shift ? KeyCommand::Redo : KeyCommand::Undo;
+    case 'Y': return shift ? KeyCommand::None : KeyCommand::Redo;
+    case 'V': return shift ? KeyCommand::None : KeyCommand::PastePuzzle;
+    case 'C': return shift ? KeyCommand::None : KeyCommand::CopyPuzzle;
+    default: break;
+    }
+    return KeyCommand::None;
 }

@@ -11,9 +11,14 @@ namespace VirtualKey {
 constexpr int kSpace = 32;
 constexpr int kDigit0 = 48;   // main row 0; 49-57 are 1-9
 constexpr int kNumpad0 = 96;  // keypad 0; 97-105 are 1-9
+constexpr int kShift = 16;
+constexpr int kControl = 17;
 constexpr int kAlt = 18;
 constexpr int kF10 = 121;
 }  // namespace VirtualKey
+
+// What a letter released while Control is held (Command on macOS) asks for instead of an entry.
+enum class KeyCommand { None, Undo, Redo, PastePuzzle, CopyPuzzle };
 
 // What the native codes of a key event mean: X keycodes and keysyms (X11 and Wayland),
 // Windows virtual keys, macOS key codes, or nothing known (other platforms, synthetic events).
@@ -43,3 +48,8 @@ KeyPlatform CurrentKeyPlatform();
 // A release the platform reports as a system key (Alt itself, F10, or any key let go while
 // Alt is held without Control): menu keys, which never enter anything on the board.
 bool IsSystemKeyRelease(int virtualKey, Qt::KeyboardModifiers modifiers);
+
+// Control with Z undoes, with Y or Shift+Z redoes, with V pastes a puzzle and with C copies it;
+// with Alt also held (AltGr on Windows) or any other key, the release is an entry. The letter
+// is the one the layout puts on the key, as in every desktop program's shortcuts.
+KeyCommand KeyCommandOf(int virtualKey, Qt::KeyboardModifiers modifiers);

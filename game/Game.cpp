@@ -36,10 +36,12 @@ void Game::FillRandomGrid(RandomGenerator& random)
     m_changed.Notify();
 }
 
-void Game::BeginEntry()
+void Game::BeginEntry(const Grid81& digits)
 {
     // The digits typed become the givens once solved.
     Replace(Grid81{}, Grid81{});
+    for (int i = 0; i < 81; ++i)
+        Write(i, digits[i]);  // in board order, older than what is typed next
     m_enteringPuzzle = true;
     m_changed.Notify();
 }
@@ -56,6 +58,13 @@ void Game::FinishEntry(const Grid81& entered, const Grid81& solution)
     for (int i = 0; i < 81; ++i)
         Write(i, solution[i]);
     m_history.Record(before, m_entries);
+    m_changed.Notify();
+}
+
+void Game::StartPuzzle(const Grid81& puzzle, const Grid81& solution)
+{
+    Replace(puzzle, solution);
+    m_hintsUsed = 0;  // three hints again, as after a deal
     m_changed.Notify();
 }
 

@@ -66,12 +66,16 @@ public:
     // GetAnswer: the solver's completion of the board, as one step.
     void Complete(const Grid81& answer);
 
-    // An empty board for the player to type a puzzle into.
-    void BeginEntry();
+    // A board for the player to type a puzzle into, empty or holding `digits` to correct,
+    // with nothing to undo.
+    void BeginEntry(const Grid81& digits = {});
     // The solver's `solution` for the `entered` puzzle, a new game: the entered digits become
     // the givens, with nothing to undo before them, no hints taken, and the solution fills
     // the board as one step. The level stays.
     void FinishEntry(const Grid81& entered, const Grid81& solution);
+    // A puzzle from elsewhere as the new game, as a Quick Game deals one: its digits are the
+    // givens, `solution` the solution, no hints taken, nothing to undo. The level stays.
+    void StartPuzzle(const Grid81& puzzle, const Grid81& solution);
 
     // Crosses out small digit `digit` (1-9) of an empty cell that is not given, or brings it
     // back, as one step. Cells holding a digit and givens keep their marks.

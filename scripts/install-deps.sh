@@ -14,7 +14,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-liberation fontconfig
   xvfb xauth xfonts-base xdotool x11-apps imagemagick
-  x11-xkb-utils libxtst-dev  # keyboard layouts and raw key events in the end-to-end test
+  x11-xkb-utils libxtst-dev xclip  # keyboard layouts, raw key events and the clipboard in the end-to-end test
 )
 for option in "$@"; do
   case "$option" in

@@ -34,4 +34,28 @@ TEST_F(KeyEntryTest, KeyTableActsOnTheSelectedNonGivenCellAndNeverOnAGiven)
     }
 }
 
+// Control shortcuts act on the letter's release; the Control and Shift releases after them clear nothing,
+// while Control alone and Control with another letter clear as any key. Paste: PuzzleTextOnScreenTest.
+TEST_F(KeyEntryTest, ControlShortcutsUndoRedoAndCopyWithoutClearing)
+{
+    const int open = FirstCell(false);
+    Type(open, Qt::Key_5);
+    Type(open, Qt::Key_6);
+    const std::string givens = Shown(true);
+    const auto control = Qt::ControlModifier;
+    const struct { const char* name; Qt::Key key; Qt::KeyboardModifiers modifiers; char expected; } keys[] = {
+        {"Ctrl+Z undoes", Qt::Key_Z, control, '5'},     {"Ctrl+Shift+Z redoes", Qt::Key_Z, control | Qt::ShiftModifier, '6'},
+        {"Ctrl+Z again", Qt::Key_Z, control, '5'},      {"Ctrl+Y redoes", Qt::Key_Y, control, '6'},
+        {"Ctrl+C copies", Qt::Key_C, control, '6'},     {"Control alone clears", Qt::Key_Control, {}, '.'},
+        {"Ctrl+Z undoes the clear", Qt::Key_Z, control, '6'}, {"Ctrl+A clears", Qt::Key_A, control, '.'},
+    };
+    for (const auto& test : keys) {
+        SCOPED_TRACE(test.name);
+        Click(test.key, test.modifiers);
+        EXPECT_EQ(Digit(open), test.expected);
+        EXPECT_EQ(Shown(true), givens);
+    }
+    EXPECT_EQ(m_ui.m_clipboard.size(), 81);
+}
+
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -50,11 +51,48 @@ TEST(KeyReleaseFilterTest, ActsOnceOnTheFinalReleaseAndKeepsTheOrder)
         QWidget window;
         window.show();
         std::vector<int> reported;
-        new KeyReleaseFilter(&window, [&](int code) { reported.push_back(code); }, kSettleMilliseconds);
+        new KeyReleaseFilter(&window, [&](int code, KeyCommand) { reported.push_back(code); }, kSettleMilliseconds);
         for (const Step& step : test.steps)
             Send(window, step);
         EXPECT_EQ(reported, test.beforeSettling);
         QTest::qWait(kSettleMilliseconds * 3);
+        EXPECT_EQ(reported, test.expected);
+    }
+}
+
+// Steps "+K" press and "-K" release of Control (C), Shift (S), Z or A, with the modifiers held then;
+// each release reported as its code, or "undo"/"redo" for a command.
+TEST(KeyReleaseFilterTest, ControlAndShiftEndingAShortcutAreNoEntry)
+{
+    const struct { const char* steps; const char* expected; } cases[] = {
+        {"+C +Z -Z -C", "undo "},
+        {"+C +S +Z -Z -S -C", "redo "},
+        {"+C +Z -Z +Z -Z -C +C -C", "undo undo 17 "},
+        {"+C +Z -Z +C -C", "undo 17 "},  // the first Control went up where the filter does not look
+        {"+C -C +S -S", "17 16 "},
+        {"+C +A -A -C", "65 17 "},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.steps);
+        QWidget window;
+        window.show();
+        std::string reported;
+        new KeyReleaseFilter(&window, [&](int code, KeyCommand command) {
+            reported += command == KeyCommand::Undo ? "undo " : command == KeyCommand::Redo ? "redo " : std::to_string(code) + " ";
+        }, 0);
+        Qt::KeyboardModifiers held;
+        const std::string steps = test.steps;
+        for (size_t i = 0; i < steps.size(); i += 3) {
+            const char name = steps[i + 1];
+            const Qt::Key key = name == 'C' ? Qt::Key_Control : name == 'S' ? Qt::Key_Shift : Qt::Key(name);
+            const Qt::KeyboardModifiers modifier = name == 'C' ? Qt::ControlModifier : name == 'S' ? Qt::ShiftModifier : Qt::NoModifier;
+            if (steps[i] == '+')
+                held |= modifier;
+            QKeyEvent event(steps[i] == '+' ? QEvent::KeyPress : QEvent::KeyRelease, key, held);
+            QApplication::sendEvent(&window, &event);
+            if (steps[i] == '-')
+                held &= ~modifier;
+        }
         EXPECT_EQ(reported, test.expected);
     }
 }

@@ -3,6 +3,7 @@
 #include "GameWindowFixture.h"
 #include "HelpTexts.h"
 #include "PuzzleText.h"
+#include "Solver.h"
 
 #include <algorithm>
 
@@ -36,6 +37,57 @@ TEST_F(PuzzleTextOnScreenTest, TextRowsAreTheBoardsRowsOnScreen)
         TheGame().EnterDigit(i, board[i]);
     EXPECT_EQ(ReadOnScreen(Board(), TheGame()), text);
     EXPECT_EQ(FormatPuzzleText(SwapTextAndBoardOrder(TheGame().Digits())), text);
+}
+
+// Ctrl+V pastes and Ctrl+C copies. A puzzle with solutions replaces the game, after the question, as a Quick
+// Game deals one (the solution is the solver's, the level stays); one without stays an entry; other text
+// changes nothing.
+TEST_F(PuzzleTextOnScreenTest, PasteStartsAGameFromTheClipboardAndCopyGivesTheGivensBack)
+{
+    const std::string unique = "2.1.74..589..51.7.547..6.136....9.5.9.2..7.3.1......294..79.3.1719.6.54.3.8145..7";
+    const std::string several = "43789.6.58..53674995647.8.354..69387369748.5..783.5964684953.7..956.74387.3.84596";
+    const std::string none = "55" + std::string(79, '.');
+    const auto paste = [this](const std::string& text, bool clear) {
+        m_ui.m_clipboard = QString::fromStdString(text);
+        m_ui.m_answers = {clear};
+        m_ui.m_messages.clear();
+        Click(Qt::Key_V, Qt::ControlModifier);
+        EXPECT_TRUE(WaitForSolve());
+    };
+    QuickGame(3);
+    TheGame().Hint(FirstCell(false));
+    const GameState before = State();
+    paste("1234 is no puzzle", true);
+    paste(unique, false);
+    EXPECT_EQ(State(), before);
+    EXPECT_EQ(m_ui.m_messages, QStringList({}));
+    EXPECT_EQ(m_ui.m_questions, QStringList({"Question: Clear the board to enter a puzzle?"}));
+
+    std::string zeros = unique;
+    std::replace(zeros.begin(), zeros.end(), '.', '0');
+    for (const auto& [text, message] : {std::pair(zeros, "A puzzle with one solution, rated 2.6 (pointing)."),
+                                        std::pair(several, "This puzzle has more than one solution.")}) {
+        SCOPED_TRACE(message);
+        paste(text, true);
+        EXPECT_EQ(m_ui.m_messages, QStringList({message}));
+        const Grid81 puzzle = SwapTextAndBoardOrder(ParsePuzzleText(text).value());
+        Grid81 solved{};
+        ASSERT_TRUE(SolveGrid(puzzle, solved));
+        EXPECT_EQ(TheGame().Puzzle(), puzzle);
+        EXPECT_EQ(TheGame().Digits(), puzzle);
+        EXPECT_EQ(TheGame().Solution(), solved);
+        EXPECT_TRUE(TheGame().HintsUsed() == 0 && !TheGame().CanUndo() && !TheGame().IsEnteringPuzzle());
+        EXPECT_EQ(TheGame().Level(), 3);
+        Type(FirstCell(false), Qt::Key_1);
+        Click(Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(m_ui.m_clipboard.toStdString(), text == zeros ? unique : several);
+    }
+    paste(none, true);
+    EXPECT_EQ(m_ui.m_messages, QStringList({"No Answer"}));
+    EXPECT_TRUE(TheGame().IsEnteringPuzzle());
+    EXPECT_EQ(ReadOnScreen(Board(), TheGame()), none);
+    Click(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(m_ui.m_clipboard.toStdString(), none);
 }
 
 TEST(PastedPuzzleTextTest, SaysHowManySolutionsAndTheRating)

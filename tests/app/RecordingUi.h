@@ -21,6 +21,8 @@ public:
     QString GetSaveFileName(const QString& dir, const QString& filter) override { return Chosen("save", dir, filter); }
     QString GetOpenFileName(const QString& dir, const QString& filter) override { return Chosen("open", dir, filter); }
     bool OpenWithDefaultProgram(const QString& path) override { m_opened << path; return m_openSucceeds; }
+    QString ClipboardText() override { return m_clipboard; }
+    void SetClipboardText(const QString& text) override { m_clipboard = text; }
 
     QStringList m_messages;
     QStringList m_questions;     // "caption: text"
@@ -29,6 +31,7 @@ public:
     QString m_chosenPath;        // what both file dialogs return
     QStringList m_opened;
     bool m_openSucceeds = true;
+    QString m_clipboard;
 
 private:
     QString Chosen(const QString& dialog, const QString& dir, const QString& filter)

@@ -37,7 +37,8 @@ protected:
 // steps themselves: the game's tests.
 TEST_F(UndoRedoTest, ClicksMenuAndMouseButtonsReachTheGamesSteps)
 {
-    const QStringList marks = {"Keep only possible small digits:on", "Show all small digits again:on"};
+    const QStringList marks = {"Keep only possible small digits:on", "Show all small digits again:on",
+                               "Paste puzzle:on", "Copy puzzle:on"};
     EXPECT_EQ(BoardMenu(), QStringList({"Undo:off", "Redo:off"}) + marks);
     const std::string start = Entries(TheGame());
     ClickSmallDigit(FirstCell(false), 4);

@@ -5,6 +5,7 @@
 
 constexpr auto kShift = Qt::ShiftModifier;
 constexpr auto kKeypad = Qt::KeypadModifier;
+constexpr auto kControl = Qt::ControlModifier;
 
 // Keys as the platforms report them: Qt key, modifiers, native scan code, native virtual key. Qt's key is the
 // symbol the layout puts on the key.
@@ -27,6 +28,7 @@ TEST(VirtualKeyTest, MapsThePhysicalDigitKeysOnEveryLayoutAndPlatform)
         {"X11 ! typed with Shift by a key outside the digit row", Xkb, {Qt::Key_Exclam, kShift, 61, '!'}, 0xFF},
         {"X11 Space", Xkb, {Qt::Key_Space, {}, 65, ' '}, 32},
         {"X11 F10", Xkb, {Qt::Key_F10, {}, 76, 0xFFC7}, 121},
+        {"X11 German Z, on the US Y key, is Z", Xkb, {Qt::Key_Z, kControl, 29, 'z'}, 'Z'},
         {"Windows French 1 key", Windows, {Qt::Key_Ampersand, {}, 2, 0x31}, 49},
         {"Windows without native key", Windows, {Qt::Key_A, {}, 0, 0}, 65},
         {"macOS 0 key", MacOS, {Qt::Key_Agrave, {}, 0, 0x1D}, 48},
@@ -45,4 +47,17 @@ TEST(VirtualKeyTest, SystemKeyReleasesAreAltF10AndKeysUnderAltWithoutControl)
     for (const auto& test : cases)
         EXPECT_EQ(IsSystemKeyRelease(test.virtualKey, test.modifiers), test.system)
             << test.virtualKey << " modifiers 0x" << std::hex << test.modifiers.toInt();
+}
+
+TEST(VirtualKeyTest, ControlWithZYVCAloneIsACommand)
+{
+    using enum KeyCommand;
+    const struct { int virtualKey; Qt::KeyboardModifiers modifiers; KeyCommand command; } cases[] = {
+        {'Z', kControl, Undo}, {'Z', kControl | kShift, Redo}, {'Y', kControl, Redo}, {'V', kControl, PastePuzzle},
+        {'C', kControl, CopyPuzzle}, {'Z', {}, None}, {'A', kControl, None}, {'Z', kControl | Qt::AltModifier, None},
+        {'V', kControl | kShift, None}, {'Y', kControl | kShift, None},
+    };
+    for (const auto& test : cases)
+        EXPECT_EQ(KeyCommandOf(test.virtualKey, test.modifiers), test.command)
+            << char(test.virtualKey) << " modifiers 0x" << std::hex << test.modifiers.toInt();
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Plays a few keys on the real game window under Xvfb and checks the board on screenshots.
 # Usage: play_on_screen.sh <tessaly executable> <folder for screenshots>
-# Exits 77 (skipped) when Xvfb, xdotool, ImageMagick, setxkbmap, prlimit or a C compiler
+# Exits 77 (skipped) when Xvfb, xdotool, xclip, ImageMagick, setxkbmap, prlimit or a C compiler
 # with libXtst are not installed.
 set -euo pipefail
 
@@ -9,9 +9,9 @@ GAME=$1
 SHOTS=$2
 SKIP=77
 
-for tool in Xvfb xdotool import convert compare setxkbmap prlimit mkfifo cc; do
+for tool in Xvfb xdotool xclip import convert compare setxkbmap prlimit mkfifo cc; do
   if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "SKIPPED: $tool is not installed (needs xvfb, xdotool, imagemagick, x11-xkb-utils, util-linux and gcc)"
+    echo "SKIPPED: $tool is not installed (needs xvfb, xdotool, xclip, imagemagick, x11-xkb-utils, util-linux and gcc)"
     exit $SKIP
   fi
 done
@@ -250,6 +250,47 @@ case_system_keys() {
   "$XKEYS" t:19 && shot zero && empty_cell "$cell" "0 after the system keys"
 }
 
+# Control shortcuts by keycode (Control 37; on the US layout Z 52, Y 29, V 55, C 54): Ctrl+Z undoes
+# the last digit and the Control release clears nothing; Ctrl+Y redoes; on the German layout the Z is
+# the key the US layout calls Y.
+case_undo_keys() {
+  local cell=${OPEN_CELLS[6]}
+  point_at "$cell"
+  "$XKEYS" t:10 t:16 d:37 t:52 u:37 && shot ctrl-z && digit_like "$cell" ctrl-z us-1
+  "$XKEYS" d:37 t:29 u:37 && shot ctrl-y && digit_like "$cell" ctrl-y us-7
+  setxkbmap de && sleep 0.5
+  "$XKEYS" d:37 t:29 u:37 && shot de-ctrl-z && digit_like "$cell" de-ctrl-z us-1
+  setxkbmap us && sleep 0.5
+}
+
+# A puzzle put on the clipboard by another program and pasted with Ctrl+V (Yes to clearing the
+# board) shows as in the text: givens grey exactly where it has digits, its 1s, 2s and 7s drawn like
+# the ones typed before. Ctrl+C then gives the same 81 characters to another program.
+PUZZLE=2.1.74..589..51.7.547..6.136....9.5.9.2..7.3.1......294..79.3.1719.6.54.3.8145..7
+case_paste_and_copy() {
+  local i char colour
+  printf '%s\n' "$PUZZLE" | xclip -selection clipboard
+  "$XKEYS" d:37 t:55 u:37
+  timeout 5 xdotool search --sync --onlyvisible --name "^Question\$" >/dev/null || fail "Ctrl+V asked nothing"
+  shot paste-question
+  xdotool key Return
+  message_shown pasted-puzzle
+  shot pasted
+  for i in $(seq 0 80); do
+    char=${PUZZLE:$(( (i % 9) * 9 + i / 9 )):1}  # screen row i % 9, column i / 9
+    colour=$(pixel "$SHOT" $(( $(cell_left "$i") + 6 )) $(( $(cell_top "$i") + 25 )))
+    case "$char:$colour" in
+      .:*"200,200,200"*) fail "pasted: cell $i is given ($SHOT)" ;;
+      .:*) ;;
+      *:*"200,200,200"*) case $char in 1 | 2 | 7) digit_like "$i" "pasted-$i" "us-$char" ;; esac ;;
+      *) fail "pasted: cell $i is not given ($SHOT)" ;;
+    esac
+  done
+  "$XKEYS" d:37 t:54 u:37
+  sleep 0.4
+  [ "$(xclip -o -selection clipboard)" = "$PUZZLE" ] || fail "Ctrl+C gave '$(xclip -o -selection clipboard)'"
+}
+
 # ---- Files: a save on a full disk keeps the old file and says so; Load of a FIFO answers at once ----
 message_shown() {  # message_shown NAME: a message box shows within 5 s; a screenshot of it, then OK
   timeout 5 xdotool search --sync --onlyvisible --name "^$(basename "$GAME")\$" >/dev/null || fail "$1: no message"
@@ -312,6 +353,8 @@ case_entry() {
 case_held_keys
 case_layouts
 case_system_keys
+case_undo_keys
+case_paste_and_copy
 case_files
 case_entry
 
