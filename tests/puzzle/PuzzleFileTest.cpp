@@ -19,10 +19,15 @@
 namespace {
 
 // A file with given bytes in the temporary folder, removed again when the test ends. Tests run
-// in parallel processes, so the name carries the running test's own name.
+// in parallel processes, so the name carries the running test's own name. What a test program
+// ended by the watchdog left there (a FIFO, say, which would block the write) goes first.
 class TempFile {
 public:
-    explicit TempFile(const std::string& bytes) { std::ofstream(m_path, std::ios::binary) << bytes; }
+    explicit TempFile(const std::string& bytes)
+    {
+        std::filesystem::remove(m_path);
+        std::ofstream(m_path, std::ios::binary) << bytes;
+    }
     ~TempFile() { std::filesystem::remove(m_path); }
     std::string Path() const { return m_path.string(); }
 
