@@ -88,14 +88,9 @@ TEST(WholeFileTest, ReadsUpToTheBoundAndRejectsLargerFilesWithoutReadingThem)
 enum class Target { OldFile, None, Fifo, Folder, Device };
 enum class Disk { Roomy, SizeLimit, FullTmpfs };
 
-struct Situation {
-    const char* name;
-    Target target;
-    Disk disk;
-    bool longName;      // 255 bytes, the most a name may have
-    bool closedFolder;  // the writer may not create files in the folder, but may write the old file
-    bool writes;
-};
+// `longName`: 255 bytes, the most a name may have; `closedFolder`: the writer may not create files in the
+// folder, but may write the old file.
+struct Situation { const char* name; Target target; Disk disk; bool longName, closedFolder, writes; };
 
 // The kind of what stands at `path`, without following a link.
 std::string KindAt(const QString& path)
