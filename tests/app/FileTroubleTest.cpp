@@ -28,7 +28,7 @@ protected:
     }
 };
 
-// Every line of this data.dat is damaged: all 1s. Start-up deals through Quick Game, so this covers both.
+// Every line of this data.dat is damaged: all 1s.
 const QByteArray DamagedData(50 * 82, '1');
 
 // A data.dat that is there but cannot be dealt from is no missing installation: the window opens on an empty
