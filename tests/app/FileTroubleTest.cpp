@@ -1,8 +1,7 @@
-// Files in trouble seen from the window: a full disk, a FIFO, a long name, a data.dat that cannot be dealt from.
-// The game on the board stays, the files stay as they were, and the player is told.
+// Files in trouble seen from the window: a long name, a data.dat that cannot be dealt from. Full disks and
+// FIFOs: the whole-file tests; their messages: the save, load and print tests.
 #include "AtOnce.h"
 #include "CGameApp.h"
-#include "FullDisk.h"
 #include "GameWindowFixture.h"
 #include "QtUiSeam.h"
 
@@ -27,48 +26,10 @@ protected:
         QFile file(PathOf(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    QStringList Entries() const { return QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot); }
 };
-
-// Save and Print meet a full disk, Load a FIFO: each says so at once and names the file, nothing opens, and
-// the old files and the game stay exactly as they were.
-TEST_F(FileTroubleTest, FullDiskAndFifoChangeNothingAndSaySo)
-{
-    const QByteArray oldSave(252, 's'), oldPrint(1000, 'p');
-    Write(PathOf("game.sav"), oldSave);
-    Write(PathOf("print.bmp"), oldPrint);
-    ASSERT_EQ(mkfifo(QFile::encodeName(PathOf("pipe.sav")).constData(), 0600), 0);
-    const QStringList entries = Entries();
-    const GameState before = State();
-    {
-        const FileSizeLimit fullDisk(100);
-        SaveAs("game.sav");
-        Press(1009);
-    }
-    AtOnce([this] { LoadFrom("pipe.sav"); return true; });
-
-    EXPECT_EQ(m_ui.m_messages, QStringList({"error! can't write to game.sav", "error! can't write to print.bmp",
-                                            "error! can't read pipe.sav"}));
-    EXPECT_TRUE(m_ui.m_opened.isEmpty());
-    EXPECT_EQ(Entries(), entries);
-    EXPECT_EQ(Read("game.sav"), oldSave);
-    EXPECT_EQ(Read("print.bmp"), oldPrint);
-    EXPECT_EQ(State(), before);
-}
 
 // Every line of this data.dat is damaged: all 1s.
 const QByteArray DamagedData(50 * 82, '1');
-
-// A Quick Game that meets a damaged line keeps the game on the board.
-TEST_F(FileTroubleTest, QuickGameOnADamagedDataFileKeepsTheGame)
-{
-    Write(DataFile(), DamagedData);
-    GameState expected = State();
-    QuickGame(3);
-    expected.listRow = 2;
-    EXPECT_EQ(m_ui.m_messages, QStringList({"error! data.dat is damaged"}));
-    EXPECT_EQ(State(), expected);
-}
 
 // A data.dat that is there but cannot be dealt from is no missing installation: the window opens on an empty
 // board and says why, at once also for a FIFO.

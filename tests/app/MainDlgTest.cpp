@@ -51,16 +51,21 @@ TEST_F(MainDlgTest, QuickGameDealsTheDrawnLineAtTheSelectedLevel)
     EXPECT_EQ(Shown() + Shown(true), StringOf(expected.game->puzzle) + StringOf(expected.game->puzzle)) << "as givens";
 }
 
-// Both leave the game, its level and its hints as they were and tell the player why.
-TEST_F(MainDlgTest, QuickGameWithoutSelectionOrWithoutDataFileChangesNothing)
+// A damaged or missing data.dat and no selection leave the game, its level and its hints as they were and
+// tell the player why.
+TEST_F(MainDlgTest, QuickGameWithoutSelectionOrWithoutUsableDataFileChangesNothing)
 {
     QuickGame(4);
     GameState expected = State();
+    QFile damaged(DataFile());  // one line of all 1s, which every line number reads
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate) && damaged.write(QByteArray(81, '1')) == 81);
+    damaged.close();
+    QuickGame(3);
     ASSERT_TRUE(QFile::remove(DataFile()));
     QuickGame(5);
     m_dialog->m_levelList->setCurrentRow(-1);
     Press(IDC_QUICK_GAME);
-    EXPECT_EQ(m_ui.m_messages, QStringList({"error! can't read data.dat, the game on the board stays",
+    EXPECT_EQ(m_ui.m_messages, QStringList({"error! data.dat is damaged", "error! can't read data.dat, the game on the board stays",
                                             "Please select a game level"}));
     expected.listRow = m_dialog->m_levelList->currentRow();  // focusing the list may pick a row
     EXPECT_EQ(State(), expected);

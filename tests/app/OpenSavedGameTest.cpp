@@ -78,10 +78,8 @@ TEST_F(SavedGameDropTest, OneSavedGameDroppedOnTheBoardLoadsLikeLoadGame)
                          Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction) {
         QMimeData data;
         data.setUrls(urls);
-        const auto verdict = [](const QDropEvent& event) {
-            if (!event.isAccepted())
-                return QStringLiteral("refused");
-            return event.dropAction() == Qt::CopyAction ? QStringLiteral("copied") : QStringLiteral("taken, not copied");
+        const auto verdict = [](const QDropEvent& event) -> std::string {
+            return !event.isAccepted() ? "refused" : event.dropAction() == Qt::CopyAction ? "copied" : "taken, not copied";
         };
         QDragEnterEvent enter(QPoint(300, 200), offered, &data, Qt::LeftButton, Qt::ShiftModifier);
         QApplication::sendEvent(target, &enter);
@@ -91,7 +89,7 @@ TEST_F(SavedGameDropTest, OneSavedGameDroppedOnTheBoardLoadsLikeLoadGame)
         QDragLeaveEvent leave;
         QApplication::sendEvent(target, drop ? static_cast<QEvent*>(&end) : &leave);
         QApplication::processEvents();
-        return drop ? verdict(end) : QStringLiteral("left");
+        return drop ? verdict(end) : "left";
     };
     const QUrl saved = QUrl::fromLocalFile(PathOf("dropped.SAV"));
     EXPECT_EQ(drag(m_dialog.get(), {QUrl::fromLocalFile(PathOf("notes.txt"))}, true), "refused");

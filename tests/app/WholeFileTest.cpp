@@ -1,7 +1,6 @@
 // Whole-file reads and writes on every kind of path a player's disk can offer: a write lands whole or leaves the
 // old file exactly as it was, nothing but a regular file is opened, and nothing waits.
 #include "AtOnce.h"
-#include "FullDisk.h"
 #include "WholeFile.h"
 
 #include <QDir>
@@ -11,15 +10,55 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <iostream>
 #include <optional>
 
 #include <sys/fsuid.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace {
+
+// While it lives, no file of this process grows past `bytes`: a write beyond fails with EFBIG,
+// as on a full disk, instead of raising SIGXFSZ.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) : m_handler(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        getrlimit(RLIMIT_FSIZE, &m_before);
+        const rlimit limit{bytes, m_before.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_before); std::signal(SIGXFSZ, m_handler); }
+
+private:
+    void (*m_handler)(int);
+    rlimit m_before{};
+};
+
+// A 64 KiB tmpfs over the empty `folder` while it lives, where this process may mount one (root).
+class SmallTmpfs {
+public:
+    explicit SmallTmpfs(const QString& folder)
+        : m_folder(QFile::encodeName(folder)), m_mounted(mount("tmpfs", m_folder.constData(), "tmpfs", 0, "size=64k") == 0) {}
+    ~SmallTmpfs() { if (m_mounted) umount2(m_folder.constData(), MNT_DETACH); }
+    bool Mounted() const { return m_mounted; }
+    // Writes one more file until the disk takes not a byte more.
+    void Fill() const
+    {
+        QFile filler(QFile::decodeName(m_folder) + QStringLiteral("/filler"));
+        if (filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            while (filler.write(QByteArray(512, 'f')) > 0) {}
+    }
+
+private:
+    QByteArray m_folder;
+    bool m_mounted;
+};
 
 TEST(WholeFileTest, ReadsUpToTheBoundAndRejectsLargerFilesWithoutReadingThem)
 {
@@ -49,14 +88,9 @@ TEST(WholeFileTest, ReadsUpToTheBoundAndRejectsLargerFilesWithoutReadingThem)
 enum class Target { OldFile, None, Fifo, Folder, Device };
 enum class Disk { Roomy, SizeLimit, FullTmpfs };
 
-struct Situation {
-    const char* name;
-    Target target;
-    Disk disk;
-    bool longName;      // 255 bytes, the most a name may have
-    bool closedFolder;  // the writer may not create files in the folder, but may write the old file
-    bool writes;
-};
+// `longName`: 255 bytes, the most a name may have; `closedFolder`: the writer may not create files in the
+// folder, but may write the old file.
+struct Situation { const char* name; Target target; Disk disk; bool longName, closedFolder, writes; };
 
 // The kind of what stands at `path`, without following a link.
 std::string KindAt(const QString& path)
@@ -74,15 +108,9 @@ template <typename Work>
 bool AsWriterOf(bool closedFolder, Work work)
 {
     const bool asNobody = closedFolder && geteuid() == 0;
-    if (asNobody) {
-        setfsgid(65534);
-        setfsuid(65534);
-    }
+    if (asNobody) { setfsgid(65534); setfsuid(65534); }
     const bool result = work();
-    if (asNobody) {
-        setfsuid(0);
-        setfsgid(0);
-    }
+    if (asNobody) { setfsuid(0); setfsgid(0); }
     return result;
 }
 

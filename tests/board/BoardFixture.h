@@ -6,11 +6,11 @@
 #include "CFont.h"
 #include "GameStrings.h"
 
+#include <QColor>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <utility>
 
@@ -79,12 +79,7 @@ private:
     static std::string Point(int x, int y) { return std::to_string(x) + "," + std::to_string(y); }
     static std::string Text(const Rect& r) { return Point(r.left, r.top) + "," + Point(r.right, r.bottom); }
     static std::string Name(PenHandle p) { return p == PenHandle::Stock ? "stock" : "P" + std::to_string(int(p)); }
-    static std::string Hex(Colour c)
-    {
-        char text[8];
-        std::snprintf(text, sizeof text, "%02x%02x%02x", c.red, c.green, c.blue);
-        return text;
-    }
+    static std::string Hex(Colour c) { return QColor(c.red, c.green, c.blue).name().mid(1).toStdString(); }
     void Add(const std::string& entry) { log += (log.empty() ? "" : "; ") + entry; }
 
     int m_millimetres, m_pixels, m_created = 0;

@@ -18,11 +18,7 @@ namespace {
 struct ScratchFile {
     std::filesystem::path path = std::filesystem::temp_directory_path()
                                  / ("tessaly-datafile-fuzz-" + std::to_string(std::random_device{}()) + ".dat");
-    ~ScratchFile()
-    {
-        std::error_code ignored;
-        std::filesystem::remove(path, ignored);
-    }
+    ~ScratchFile() { std::error_code ignored; std::filesystem::remove(path, ignored); }
 };
 
 // Position i of the line: "1"-"9" is that digit, anything else (or nothing) 0.

@@ -8,39 +8,21 @@
 
 namespace {
 
+// 81 ones with commas between them.
+const std::string kCommas = [] { std::string ones; for (int i = 0; i < 80; ++i) ones += "1,"; return ones + "1"; }();
 const std::string kDots = "2.1.74..589..51.7.547..6.136....9.5.9.2..7.3.1......294..79.3.1719.6.54.3.8145..7";
-
-std::string Repeated(const std::string& text, int times)
-{
-    std::string result;
-    for (int i = 0; i < times; ++i)
-        result += text;
-    return result;
-}
 
 // The texts a clipboard may hold; `cells` is what they give, in reading order, or "" for no puzzle.
 TEST(PuzzleTextTest, ExactlyEightyOneCellsBetweenSeparatorsAreAPuzzle)
 {
-    const struct {
-        const char* what;
-        std::string text;
-        std::string cells;
-    } rows[] = {
+    const struct { const char* what; std::string text, cells; } rows[] = {
         {"one line with dots", kDots, kDots},
         {"one line with zeros and a line end",
          "201074005890051070547006013600009050902007030100000029400790301719060540308145007\r\n", kDots},
         {"a drawn grid with bars and dashes",
-         "2 . 1 | . 7 4 | . . 5\n"
-         "8 9 . | . 5 1 | . 7 .\n"
-         "5 4 7 | . . 6 | . 1 3\n"
-         "------+-------+------\n"
-         "6 . . | . . 9 | . 5 .\n"
-         "9 . 2 | . . 7 | . 3 .\n"
-         "1 . . | . . . | . 2 9\n"
-         "------+-------+------\n"
-         "4 . . | 7 9 . | 3 . 1\n"
-         "7 1 9 | . 6 . | 5 4 .\n"
-         "3 . 8 | 1 4 5 | . . 7\n",
+         "2 . 1 | . 7 4 | . . 5\n" "8 9 . | . 5 1 | . 7 .\n" "5 4 7 | . . 6 | . 1 3\n" "------+-------+------\n"
+         "6 . . | . . 9 | . 5 .\n" "9 . 2 | . . 7 | . 3 .\n" "1 . . | . . . | . 2 9\n" "------+-------+------\n"
+         "4 . . | 7 9 . | 3 . 1\n" "7 1 9 | . 6 . | 5 4 .\n" "3 . 8 | 1 4 5 | . . 7\n",
          kDots},
         {"underscores, stars, tabs and a frame of equals signs",
          "\t+===+\n|2_1*74**5|\r\n|89__51*7_|\t547__6_13\v6____9_5_\f9_2__7_3_1______29\n"
@@ -52,7 +34,7 @@ TEST(PuzzleTextTest, ExactlyEightyOneCellsBetweenSeparatorsAreAPuzzle)
         {"a letter among the cells", std::string(kDots).replace(40, 1, 1, 'x'), ""},
         {"a letter after the cells", kDots + " x", ""},
         {"a NUL byte", kDots + std::string(1, '\0'), ""},
-        {"commas between the cells", Repeated("1,", 80) + "1", ""},
+        {"commas between the cells", kCommas, ""},
         {"nothing", "", ""},
     };
     for (const auto& row : rows) {

@@ -39,20 +39,9 @@ SavedGame Game(int hints, bool marked = false)
     return game;
 }
 
-// Cells a and b of `grid` trade places.
-std::string Swapped(std::string grid, int a, int b)
-{
-    std::swap(grid[a], grid[b]);
-    return grid;
-}
-
-// Still a solved grid, but not the givens' solution.
-std::string OnesAndTwosTraded(std::string grid)
-{
-    for (char& c : grid)
-        c = c == '1' ? '2' : c == '2' ? '1' : c;
-    return grid;
-}
+// Cells a and b trade places; 1s and 2s trade places (still solved, but not the givens' solution).
+std::string Swapped(std::string grid, int a, int b) { std::swap(grid[a], grid[b]); return grid; }
+std::string OnesAndTwosTraded(std::string grid) { for (char& c : grid) c = c == '1' ? '2' : c == '2' ? '1' : c; return grid; }
 
 SavedGame Entry()
 {
@@ -68,6 +57,7 @@ std::string File(const std::string& hints, const std::string& end = "\r\n", cons
 {
     return shown + end + puzzle + end + solution + end + hints + end;
 }
+std::string WithSolution(const std::string& solution) { return File("0", "\r\n", kShown, kPuzzle, solution); }
 
 // Empty cells are 0, lines end in CR LF, and the crossed-out digits make a fifth line only when there are any.
 // Reading takes texts from line 1 and givens from line 2 alone, so typed and hinted cells stay typed.
@@ -94,17 +84,15 @@ TEST(SavedGameCodecTest, WritesCrLfLinesAndReadsEveryLineEndOrRejectsTheFileForI
         {"HintsBeyondInt", File("99999999999999999999"), std::nullopt, BadHintCount},
         {"Given4ShownAs5", File("0", "\r\n", std::string(kShown).replace(3, 1, "5")), std::nullopt, GivenMismatch},
         {"EntryWithoutPuzzleOrSolution", File("0", "\r\n", kEntered, kNothing, kNothing), Entry(), {}},
-        {"SolutionWithAnEmptyCell", File("0", "\r\n", kShown, kPuzzle, std::string(kSolution).replace(80, 1, "0")),
-         std::nullopt, BadSolution},
+        {"SolutionWithAnEmptyCell", WithSolution(std::string(kSolution).replace(80, 1, "0")), std::nullopt, BadSolution},
         {"SolutionWithoutPuzzleIsNoEntry", File("0", "\r\n", kNothing, kNothing, std::string(kSolution).replace(80, 1, "0")),
          std::nullopt, BadSolution},
         // Swapping two cells of a box keeps that box whole: above each other, the rows clash; side by side, the columns.
-        {"SolutionRowsClash", File("0", "\r\n", kShown, kPuzzle, Swapped(kSolution, 0, 9)), std::nullopt, BadSolution},
-        {"SolutionColumnsClash", File("0", "\r\n", kShown, kPuzzle, Swapped(kSolution, 0, 1)), std::nullopt, BadSolution},
-        {"SolutionBoxesClash", File("0", "\r\n", kShown, kPuzzle, kLatinSquare), std::nullopt, BadSolution},
-        {"GivensWithoutSolutionIsNoEntry", File("0", "\r\n", kShown, kPuzzle, kNothing), std::nullopt, BadSolution},
-        {"SolutionDisagreesWithGivens", File("0", "\r\n", kShown, kPuzzle, OnesAndTwosTraded(kSolution)), std::nullopt,
-         SolutionMismatch},
+        {"SolutionRowsClash", WithSolution(Swapped(kSolution, 0, 9)), std::nullopt, BadSolution},
+        {"SolutionColumnsClash", WithSolution(Swapped(kSolution, 0, 1)), std::nullopt, BadSolution},
+        {"SolutionBoxesClash", WithSolution(kLatinSquare), std::nullopt, BadSolution},
+        {"GivensWithoutSolutionIsNoEntry", WithSolution(kNothing), std::nullopt, BadSolution},
+        {"SolutionDisagreesWithGivens", WithSolution(OnesAndTwosTraded(kSolution)), std::nullopt, SolutionMismatch},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
