@@ -12,12 +12,17 @@ CandidateGrid::CandidateGrid(const Grid81& grid) : m_values(grid)
         for (const int peer : PeersOf(cell))
             seen |= DigitBit(m_values[peer]);
         m_candidates[cell] = DigitMask(0x3FE & ~seen);
+        for (int digit = 1; digit <= 9; ++digit)
+            if (Has(cell, digit))
+                m_cellsWith[digit].Add(cell);
     }
 }
 
 unsigned CandidateGrid::PositionsIn(int unit, int digit) const
 {
     unsigned positions = 0;
+    if ((m_cellsWith[digit] & UnitSet(unit)).Empty())
+        return 0;
     const auto& cells = UnitCells(unit);
     for (int i = 0; i < 9; ++i)
         if (Has(cells[i], digit))
@@ -44,6 +49,8 @@ bool CandidateGrid::IsFull() const
 void CandidateGrid::Place(int cell, int digit)
 {
     m_values[cell] = digit;
+    for (int other = 1; other <= 9; ++other)
+        m_cellsWith[other].Remove(cell);
     m_candidates[cell] = 0;
     for (const int peer : PeersOf(cell))
         Eliminate(peer, digit);

@@ -1,6 +1,7 @@
 // A grid of digits together with the candidates that remain for each empty cell.
 #pragma once
 
+#include "CellSet.h"
 #include "Grid81.h"
 
 #include <array>
@@ -24,6 +25,8 @@ public:
     // The candidates of an empty cell; 0 for a filled one.
     DigitMask Candidates(int cell) const { return m_candidates[cell]; }
     bool Has(int cell, int digit) const { return (m_candidates[cell] & DigitBit(digit)) != 0; }
+    // The empty cells that still have `digit` as a candidate. 1 <= digit <= 9.
+    const CellSet& CellsWith(int digit) const { return m_cellsWith[digit]; }
     // Where `digit` is still a candidate in `unit`: bit i for the unit's i-th cell.
     unsigned PositionsIn(int unit, int digit) const;
     // True when a cell of `unit` holds `digit`.
@@ -32,9 +35,14 @@ public:
 
     // Writes `digit` into the empty `cell` and removes it from the candidates of its peers.
     void Place(int cell, int digit);
-    void Eliminate(int cell, int digit) { m_candidates[cell] &= DigitMask(~DigitBit(digit)); }
+    void Eliminate(int cell, int digit)
+    {
+        m_candidates[cell] &= DigitMask(~DigitBit(digit));
+        m_cellsWith[digit].Remove(cell);
+    }
 
 private:
     Grid81 m_values{};
     std::array<DigitMask, 81> m_candidates{};
+    std::array<CellSet, 10> m_cellsWith{};  // by digit; [0] unused
 };

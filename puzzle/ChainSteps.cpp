@@ -6,12 +6,15 @@
 // turns "there" into "not here". Reaching "the digit is in the last cell" proves that one
 // of the two ends holds it, so no cell that sees both ends can. Breadth first, the chain
 // found for each pair of ends is a shortest one.
+#include "ChainSteps.h"
+
 #include "GridUnits.h"
 #include "StepTechniques.h"
+#include "StepWords.h"
+#include "TechniqueTexts.h"
 
 #include <algorithm>
 #include <array>
-#include <bitset>
 #include <vector>
 
 namespace {
@@ -53,27 +56,15 @@ struct BestChain {
     }
 };
 
-// The cells that still have each digit.
-std::array<std::bitset<81>, 10> CellsWithDigit(const CandidateGrid& grid)
-{
-    std::array<std::bitset<81>, 10> cells;
-    for (int cell = 0; cell < 81; ++cell)
-        for (int digit = 1; digit <= 9; ++digit)
-            if (grid.Has(cell, digit))
-                cells[digit].set(size_t(cell));
-    return cells;
-}
+// The difficulty of a chain of `nodes` candidates.
+int ChainDifficulty(Technique technique, int nodes) { return SizedDifficulty(BaseDifficulty(technique), nodes - 2); }
 
 // Removes `digit` from every cell that sees both ends (neither end sees itself).
-std::vector<CellDigit> SeenByBothEnds(const std::bitset<81>& withDigit, int first, int last, int digit)
+std::vector<CellDigit> SeenByBothEnds(const CellSet& withDigit, int first, int last, int digit)
 {
     std::vector<CellDigit> eliminations;
-    const std::bitset<81> targets = withDigit & PeerSet(first) & PeerSet(last);
-    if (targets.none())
-        return eliminations;
-    for (int cell = 0; cell < 81; ++cell)
-        if (targets.test(size_t(cell)))
-            eliminations.push_back({cell, digit});
+    for (const int cell : withDigit & PeerSet(first) & PeerSet(last))
+        eliminations.push_back({cell, digit});
     return eliminations;
 }
 
@@ -100,7 +91,7 @@ std::vector<CellDigit> OutsideChain(std::vector<CellDigit> eliminations, const s
     return eliminations;
 }
 
-void SearchXChains(const CandidateGrid& grid, const std::bitset<81>& withDigit, int digit, BestChain& best)
+void SearchXChains(const CandidateGrid& grid, const CellSet& withDigit, int digit, BestChain& best)
 {
     // The strong partners of each cell: the other place of the digit in a unit with two.
     std::array<std::vector<int>, 81> strong;
@@ -151,8 +142,10 @@ void SearchXChains(const CandidateGrid& grid, const std::bitset<81>& withDigit, 
             step.technique = Technique::XChain;
             step.difficulty = difficulty;
             step.digits = {digit};
-            for (size_t i = 0; i + 1 < cells.size(); ++i)
+            for (size_t i = 0; i + 1 < cells.size(); ++i) {
                 step.units.push_back(SharedUnit(grid, cells[i], cells[i + 1], digit, i % 2 == 0));
+                ReadDigit(step, digit, UnitSet(step.units.back()));
+            }
             step.cells = std::move(cells);
             step.eliminations = std::move(eliminations);
             best.Offer(std::move(step));
@@ -160,7 +153,7 @@ void SearchXChains(const CandidateGrid& grid, const std::bitset<81>& withDigit, 
     }
 }
 
-void SearchXYChains(const CandidateGrid& grid, const std::array<std::bitset<81>, 10>& withDigit, BestChain& best)
+void SearchXYChains(const CandidateGrid& grid, BestChain& best)
 {
     // Node 20 * cell + 2 * digit + 1: the cell holds the digit; + 0: it does not. Only
     // cells with two candidates take part.
@@ -195,7 +188,7 @@ void SearchXYChains(const CandidateGrid& grid, const std::array<std::bitset<81>,
                 const int difficulty = ChainDifficulty(Technique::XYChain, 2 * cellCount);
                 if (best.step && difficulty > best.step->difficulty)
                     continue;
-                auto eliminations = SeenByBothEnds(withDigit[z], first, last, z);
+                auto eliminations = SeenByBothEnds(grid.CellsWith(z), first, last, z);
                 if (eliminations.empty())
                     continue;
                 // The digit of each link is the one its cell holds when the start lacks z.
@@ -218,6 +211,8 @@ void SearchXYChains(const CandidateGrid& grid, const std::array<std::bitset<81>,
                 // cell i to cell i + 1 (the last one is z itself).
                 links.pop_back();
                 step.digits.insert(step.digits.end(), links.begin(), links.end());
+                for (const int cell : cells)
+                    ReadCell(step, cell);
                 step.cells = std::move(cells);
                 step.eliminations = std::move(eliminations);
                 best.Offer(std::move(step));
@@ -228,42 +223,35 @@ void SearchXYChains(const CandidateGrid& grid, const std::array<std::bitset<81>,
 
 }  // namespace
 
-int ChainDifficulty(Technique technique, int nodes)
+std::optional<Step> FindXChain(const CandidateGrid& grid, int)
 {
-    // The scale's length bonus: 0.1 each time the length passes the next of the
-    // ceilings 4, 6, 8, 12, 16, 24, 32, ... (alternately x3/2 and x4/3).
-    int added = 0;
-    int ceiling = 4;
-    bool odd = false;
-    for (int length = nodes - 2; length > ceiling; odd = !odd) {
-        ++added;
-        ceiling = odd ? ceiling * 4 / 3 : ceiling * 3 / 2;
+    BestChain best;
+    for (int digit = 1; digit <= 9; ++digit)
+        SearchXChains(grid, grid.CellsWith(digit), digit, best);
+    return best.step;
+}
+
+std::optional<Step> FindXYChain(const CandidateGrid& grid, int)
+{
+    BestChain best;
+    SearchXYChains(grid, best);
+    return best.step;
+}
+
+std::string ChainText(const Step& step, CellNaming naming)
+{
+    const std::vector<int>& cells = step.cells;
+    const int digit = step.digits.front();
+    std::string text = "if " + CellName(cells.front(), naming) + " is not " + The(digit);
+    if (step.technique == Technique::XChain) {
+        for (size_t i = 1; i < cells.size(); ++i)
+            text += (i == 1 ? ", then " : ", so ") + CellName(cells[i], naming) + (i % 2 == 1 ? " is" : " is not");
+    } else {
+        text += ", it is " + The(step.digits[1]);
+        for (size_t i = 1; i < cells.size(); ++i) {
+            const int holds = i + 1 < cells.size() ? step.digits[i + 1] : digit;
+            text += ", so " + CellName(cells[i], naming) + " is " + The(holds);
+        }
     }
-    return BaseDifficulty(technique) + added;
-}
-
-std::optional<Step> FindChain(const CandidateGrid& grid)
-{
-    BestChain best;
-    const auto withDigit = CellsWithDigit(grid);
-    for (int digit = 1; digit <= 9; ++digit)
-        SearchXChains(grid, withDigit[digit], digit, best);
-    SearchXYChains(grid, withDigit, best);
-    return best.step;
-}
-
-std::optional<Step> FindXChain(const CandidateGrid& grid)
-{
-    BestChain best;
-    const auto withDigit = CellsWithDigit(grid);
-    for (int digit = 1; digit <= 9; ++digit)
-        SearchXChains(grid, withDigit[digit], digit, best);
-    return best.step;
-}
-
-std::optional<Step> FindXYChain(const CandidateGrid& grid)
-{
-    BestChain best;
-    SearchXYChains(grid, CellsWithDigit(grid), best);
-    return best.step;
+    return text + "; one of the two ends is " + The(digit) + ", so " + Removals(step.eliminations, naming) + ".";
 }

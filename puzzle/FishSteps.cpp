@@ -33,6 +33,7 @@ std::optional<Step> FindFishIn(const CandidateGrid& grid, int size, int digit, b
             if ((base & (1u << line)) == 0)
                 continue;
             step.units.push_back(baseFirst + line);
+            ReadDigit(step, digit, UnitSet(baseFirst + line));
             for (int i = 0; i < 9; ++i)
                 if ((places[line] & (1u << i)) != 0)
                     step.cells.push_back(UnitCells(baseFirst + line)[i]);

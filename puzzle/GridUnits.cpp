@@ -10,8 +10,8 @@ struct UnitTables {
     std::array<std::array<int, 3>, 81> unitsOfCell{};
     std::array<std::array<int, 20>, 81> peers{};
     std::array<std::array<bool, 81>, 81> sees{};
-    std::array<std::bitset<81>, 81> peerSets{};
-    std::array<std::bitset<81>, UnitCount> unitSets{};
+    std::array<CellSet, 81> peerSets{};
+    std::array<CellSet, UnitCount> unitSets{};
     std::array<std::vector<unsigned>, 10> masksOfSize{};
 
     UnitTables()
@@ -25,7 +25,7 @@ struct UnitTables {
         }
         for (int unit = 0; unit < UnitCount; ++unit)
             for (const int cell : cells[unit])
-                unitSets[unit].set(size_t(cell));
+                unitSets[unit].Add(cell);
         for (unsigned mask = 0; mask < 512; ++mask)
             masksOfSize[std::popcount(mask)].push_back(mask);
         for (int cell = 0; cell < 81; ++cell)
@@ -37,7 +37,7 @@ struct UnitTables {
                 sees[a][b] = shared;
                 if (shared) {
                     peers[a][count++] = b;
-                    peerSets[a].set(size_t(b));
+                    peerSets[a].Add(b);
                 }
             }
         }
@@ -56,6 +56,6 @@ const std::array<int, 9>& UnitCells(int unit) { return Tables().cells[unit]; }
 const std::array<int, 3>& UnitsOfCell(int cell) { return Tables().unitsOfCell[cell]; }
 bool Sees(int a, int b) { return Tables().sees[a][b]; }
 const std::array<int, 20>& PeersOf(int cell) { return Tables().peers[cell]; }
-const std::bitset<81>& PeerSet(int cell) { return Tables().peerSets[cell]; }
-const std::bitset<81>& UnitSet(int unit) { return Tables().unitSets[unit]; }
+const CellSet& PeerSet(int cell) { return Tables().peerSets[cell]; }
+const CellSet& UnitSet(int unit) { return Tables().unitSets[unit]; }
 const std::vector<unsigned>& MasksOfSize(int size) { return Tables().masksOfSize[size]; }

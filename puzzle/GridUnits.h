@@ -1,8 +1,9 @@
 // The 27 units of the grid (rows, columns, boxes) and which cells see each other.
 #pragma once
 
+#include "CellSet.h"
+
 #include <array>
-#include <bitset>
 #include <vector>
 
 // Units 0-8 are the rows, 9-17 the columns, 18-26 the boxes (numbered row-major).
@@ -24,9 +25,9 @@ bool Sees(int a, int b);
 // The 20 other cells that share a unit with `cell`.
 const std::array<int, 20>& PeersOf(int cell);
 // The same peers as a set of cell indexes.
-const std::bitset<81>& PeerSet(int cell);
+const CellSet& PeerSet(int cell);
 // The cells of `unit` as a set of cell indexes.
-const std::bitset<81>& UnitSet(int unit);
+const CellSet& UnitSet(int unit);
 // The 9-bit masks (positions within a unit, digits 1-9 shifted down by one, or lines) with
 // exactly `size` bits set, in increasing order. 0 <= size <= 9.
 const std::vector<unsigned>& MasksOfSize(int size);

@@ -11,9 +11,15 @@ Step Placement(Technique technique, int cell, int digit, int unit)
     step.difficulty = BaseDifficulty(technique);
     step.cells = {cell};
     step.digits = {digit};
+    step.placements = {{cell, digit}};
     if (unit >= 0)
         step.units = {unit};
-    step.placements = {{cell, digit}};
+    // A hidden single needs the digit gone from the rest of its unit, the others need the
+    // cell's other digits gone.
+    if (technique == Technique::HiddenSingleInBox || technique == Technique::HiddenSingleInLine)
+        ReadDigit(step, digit, UnitSet(unit));
+    else
+        ReadCell(step, cell);
     return step;
 }
 

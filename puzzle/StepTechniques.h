@@ -1,4 +1,4 @@
-// The techniques of the step solver; each finds its first step on a grid, or nothing.
+// The finders of the step solver's techniques; each finds its first step on a grid, or nothing.
 #pragma once
 
 #include "CandidateGrid.h"
@@ -15,6 +15,11 @@ std::optional<Step> FindNakedSingle(const CandidateGrid& grid);
 std::optional<Step> FindPointing(const CandidateGrid& grid);
 std::optional<Step> FindClaiming(const CandidateGrid& grid);
 
+// Pointing, claiming and hidden pairs and triples that leave a hidden single at once.
+std::optional<Step> FindDirectPointing(const CandidateGrid& grid);
+std::optional<Step> FindDirectClaiming(const CandidateGrid& grid);
+std::optional<Step> FindDirectHiddenSubset(const CandidateGrid& grid, int size);  // 2 <= size <= 3
+
 // Naked and hidden subsets of 2-4 cells. 2 <= size <= 4.
 std::optional<Step> FindNakedSubset(const CandidateGrid& grid, int size);
 std::optional<Step> FindHiddenSubset(const CandidateGrid& grid, int size);
@@ -25,14 +30,17 @@ std::optional<Step> FindFish(const CandidateGrid& grid, int size);
 std::optional<Step> FindXYWing(const CandidateGrid& grid);
 std::optional<Step> FindXYZWing(const CandidateGrid& grid);
 
-// The shortest X-chain or XY-chain that removes a candidate (the easier of the two), and
-// the shortest of one kind.
-std::optional<Step> FindChain(const CandidateGrid& grid);
-std::optional<Step> FindXChain(const CandidateGrid& grid);
-std::optional<Step> FindXYChain(const CandidateGrid& grid);
-
 // The first step of one technique, whether or not an easier one exists.
 std::optional<Step> FindTechnique(const CandidateGrid& grid, Technique technique);
 
-// The chain difficulty for a chain of `nodes` candidates, which grows with its length.
-int ChainDifficulty(Technique technique, int nodes);
+// The difficulty of a technique of base difficulty `base` whose size (chain length) is
+// `size`: 0.1 more each time the size passes 4, 6, 8, 12, 16, 24, 32, ...
+int SizedDifficulty(int base, int size);
+
+// Marks what a step relies on: every candidate of `cell`; `digit` in every cell of `cells`.
+inline void ReadCell(Step& step, int cell)
+{
+    for (int digit = 1; digit <= 9; ++digit)
+        step.reads[digit].Add(cell);
+}
+inline void ReadDigit(Step& step, int digit, const CellSet& cells) { step.reads[digit] |= cells; }

@@ -1,4 +1,5 @@
 // Naked and hidden pairs, triples and quads within one unit.
+#include "DirectSteps.h"
 #include "GridUnits.h"
 #include "StepTechniques.h"
 
@@ -55,6 +56,7 @@ std::optional<Step> FindNakedSubset(const CandidateGrid& grid, int size)
             for (int i = 0; i < 9; ++i) {
                 if ((chosen & (1u << i)) != 0) {
                     step.cells.push_back(cells[i]);
+                    ReadCell(step, cells[i]);
                     continue;
                 }
                 for (const int digit : DigitList(DigitMask(grid.Candidates(cells[i]) & digits)))
@@ -67,7 +69,11 @@ std::optional<Step> FindNakedSubset(const CandidateGrid& grid, int size)
     return std::nullopt;
 }
 
-std::optional<Step> FindHiddenSubset(const CandidateGrid& grid, int size)
+namespace {
+
+// The first hidden subset of `size` digits for which `accept` returns a step.
+template <typename Accept>
+std::optional<Step> FirstHiddenSubset(const CandidateGrid& grid, int size, Accept accept)
 {
     for (int unit = 0; unit < UnitCount; ++unit) {
         const auto& cells = UnitCells(unit);
@@ -87,6 +93,8 @@ std::optional<Step> FindHiddenSubset(const CandidateGrid& grid, int size)
             if (std::popcount(positions) != size)
                 continue;
             Step step;
+            for (const int digit : DigitList(digits))
+                ReadDigit(step, digit, UnitSet(unit));
             for (int i = 0; i < 9; ++i) {
                 if ((positions & (1u << i)) == 0)
                     continue;
@@ -95,8 +103,21 @@ std::optional<Step> FindHiddenSubset(const CandidateGrid& grid, int size)
                     step.eliminations.push_back({cells[i], digit});
             }
             if (auto found = SubsetStep(std::move(step), HiddenTechniques[size - 2], digits, unit))
-                return found;
+                if (auto accepted = accept(std::move(*found)))
+                    return accepted;
         }
     }
     return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Step> FindHiddenSubset(const CandidateGrid& grid, int size)
+{
+    return FirstHiddenSubset(grid, size, [](Step step) { return std::optional<Step>(std::move(step)); });
+}
+
+std::optional<Step> FindDirectHiddenSubset(const CandidateGrid& grid, int size)
+{
+    return FirstHiddenSubset(grid, size, [&grid](Step step) { return MakeDirect(grid, std::move(step)); });
 }

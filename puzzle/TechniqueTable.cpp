@@ -1,0 +1,86 @@
+// The step solver's techniques in one table: each one's name, difficulty and finder, easiest first.
+#include "TechniqueTable.h"
+
+#include "ChainSteps.h"
+#include "StepTechniques.h"
+
+namespace {
+
+// A finder of fixed difficulty, which has no use for the bound.
+template <std::optional<Step> (*Find)(const CandidateGrid&)>
+std::optional<Step> Fixed(const CandidateGrid& grid, int) { return Find(grid); }
+
+template <int Size>
+std::optional<Step> NakedSubset(const CandidateGrid& grid, int) { return FindNakedSubset(grid, Size); }
+template <int Size>
+std::optional<Step> HiddenSubset(const CandidateGrid& grid, int) { return FindHiddenSubset(grid, Size); }
+template <int Size>
+std::optional<Step> DirectHiddenSubset(const CandidateGrid& grid, int) { return FindDirectHiddenSubset(grid, Size); }
+template <int Size>
+std::optional<Step> Fish(const CandidateGrid& grid, int) { return FindFish(grid, Size); }
+template <bool InBoxes>
+std::optional<Step> HiddenSingle(const CandidateGrid& grid, int) { return FindHiddenSingle(grid, InBoxes); }
+
+constexpr TechniqueInfo Table[] = {
+    {Technique::FullHouse, "full house", 10, Fixed<FindFullHouse>, FullHouseText, false},
+    {Technique::HiddenSingleInBox, "hidden single in a box", 12, HiddenSingle<true>, HiddenSingleText, false},
+    {Technique::HiddenSingleInLine, "hidden single", 15, HiddenSingle<false>, HiddenSingleText, false},
+    {Technique::DirectPointing, "direct pointing", 17, Fixed<FindDirectPointing>, DirectText, false},
+    {Technique::DirectClaiming, "direct claiming", 19, Fixed<FindDirectClaiming>, DirectText, false},
+    {Technique::DirectHiddenPair, "direct hidden pair", 20, DirectHiddenSubset<2>, DirectText, false},
+    {Technique::NakedSingle, "naked single", 23, Fixed<FindNakedSingle>, NakedSingleText, false},
+    {Technique::DirectHiddenTriple, "direct hidden triple", 25, DirectHiddenSubset<3>, DirectText, false},
+    {Technique::Pointing, "pointing", 26, Fixed<FindPointing>, IntersectionText, false},
+    {Technique::Claiming, "claiming", 28, Fixed<FindClaiming>, IntersectionText, false},
+    {Technique::NakedPair, "naked pair", 30, NakedSubset<2>, NakedSubsetText, false},
+    {Technique::XWing, "X-Wing", 32, Fish<2>, FishText, false},
+    {Technique::HiddenPair, "hidden pair", 34, HiddenSubset<2>, HiddenSubsetText, false},
+    {Technique::NakedTriple, "naked triple", 36, NakedSubset<3>, NakedSubsetText, false},
+    {Technique::Swordfish, "Swordfish", 38, Fish<3>, FishText, false},
+    {Technique::HiddenTriple, "hidden triple", 40, HiddenSubset<3>, HiddenSubsetText, false},
+    {Technique::XYWing, "XY-Wing", 42, Fixed<FindXYWing>, XYWingText, false},
+    {Technique::XYZWing, "XYZ-Wing", 44, Fixed<FindXYZWing>, XYZWingText, false},
+    {Technique::NakedQuad, "naked quad", 50, NakedSubset<4>, NakedSubsetText, false},
+    {Technique::Jellyfish, "Jellyfish", 52, Fish<4>, FishText, false},
+    {Technique::HiddenQuad, "hidden quad", 54, HiddenSubset<4>, HiddenSubsetText, false},
+    {Technique::XChain, "X-chain", 66, FindXChain, ChainText, false},
+    {Technique::XYChain, "XY-chain", 66, FindXYChain, ChainText, false},
+};
+
+// The table lists every technique once, in the order of the enumeration.
+constexpr bool InEnumOrder()
+{
+    for (int i = 0; i < int(std::size(Table)); ++i)
+        if (Table[i].technique != Technique(i))
+            return false;
+    return true;
+}
+static_assert(InEnumOrder());
+
+}  // namespace
+
+std::span<const TechniqueInfo> TechniqueTable() { return Table; }
+
+const TechniqueInfo& InfoOf(Technique technique) { return Table[int(technique)]; }
+
+std::string_view TechniqueName(Technique technique) { return InfoOf(technique).name; }
+
+int BaseDifficulty(Technique technique) { return InfoOf(technique).difficulty; }
+
+std::optional<Step> FindTechnique(const CandidateGrid& grid, Technique technique)
+{
+    return InfoOf(technique).find(grid, 1000);
+}
+
+int SizedDifficulty(int base, int size)
+{
+    // 0.1 each time the size passes the next of the ceilings 4, 6, 8, 12, 16, 24, 32, ...
+    // (alternately x3/2 and x4/3).
+    int added = 0;
+    int ceiling = 4;
+    for (bool odd = false; size > ceiling; odd = !odd) {
+        ++added;
+        ceiling = odd ? ceiling * 4 / 3 : ceiling * 3 / 2;
+    }
+    return base + added;
+}
