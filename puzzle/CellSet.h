@@ -5,6 +5,16 @@
 #include <cstdint>
 #include <vector>
 
+// The number of bits set. Built for any x86-64 the compiler has no population-count
+// instruction to use, and its library fallback is a call, which the techniques feel.
+constexpr int BitCount(std::uint64_t bits)
+{
+    bits = bits - ((bits >> 1) & 0x5555555555555555u);
+    bits = (bits & 0x3333333333333333u) + ((bits >> 2) & 0x3333333333333333u);
+    bits = (bits + (bits >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
+    return int((bits * 0x0101010101010101u) >> 56);
+}
+
 // Cells 0-63 live in the first word, 64-80 in the second.
 class CellSet {
 public:
@@ -31,7 +41,7 @@ public:
         else
             m_high &= ~(std::uint64_t(1) << (cell - 64));
     }
-    constexpr int Count() const { return std::popcount(m_low) + std::popcount(m_high); }
+    constexpr int Count() const { return BitCount(m_low) + BitCount(m_high); }
     constexpr bool Empty() const { return (m_low | m_high) == 0; }
     constexpr bool Any() const { return !Empty(); }
     // The lowest cell, -1 when empty.

@@ -75,7 +75,7 @@ int SharedUnit(const CandidateGrid& grid, int a, int b, int digit, bool strong)
     for (const int unit : UnitsOfCell(a)) {
         const auto& cells = UnitCells(unit);
         const bool holdsB = std::find(cells.begin(), cells.end(), b) != cells.end();
-        if (holdsB && (!strong || std::popcount(grid.PositionsIn(unit, digit)) == 2))
+        if (holdsB && (!strong || BitCount(grid.PositionsIn(unit, digit)) == 2))
             return unit;
     }
     return -1;
@@ -97,7 +97,7 @@ void SearchXChains(const CandidateGrid& grid, const CellSet& withDigit, int digi
     std::array<std::vector<int>, 81> strong;
     for (int unit = 0; unit < UnitCount; ++unit) {
         const unsigned positions = grid.PositionsIn(unit, digit);
-        if (std::popcount(positions) != 2)
+        if (BitCount(positions) != 2)
             continue;
         const int a = UnitCells(unit)[std::countr_zero(positions)];
         const int b = UnitCells(unit)[31 - std::countl_zero(positions)];

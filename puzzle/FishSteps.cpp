@@ -15,7 +15,7 @@ std::optional<Step> FindFishIn(const CandidateGrid& grid, int size, int digit, b
     unsigned eligible = 0;
     for (int line = 0; line < 9; ++line) {
         places[line] = grid.PositionsIn(baseFirst + line, digit);
-        const int count = std::popcount(places[line]);
+        const int count = BitCount(places[line]);
         if (count >= 2 && count <= size)
             eligible |= 1u << line;
     }
@@ -26,7 +26,7 @@ std::optional<Step> FindFishIn(const CandidateGrid& grid, int size, int digit, b
         for (int line = 0; line < 9; ++line)
             if ((base & (1u << line)) != 0)
                 cover |= places[line];
-        if (std::popcount(cover) != size)
+        if (BitCount(cover) != size)
             continue;
         Step step;
         for (int line = 0; line < 9; ++line) {

@@ -27,7 +27,7 @@ struct UnitTables {
             for (const int cell : cells[unit])
                 unitSets[unit].Add(cell);
         for (unsigned mask = 0; mask < 512; ++mask)
-            masksOfSize[std::popcount(mask)].push_back(mask);
+            masksOfSize[BitCount(mask)].push_back(mask);
         for (int cell = 0; cell < 81; ++cell)
             unitsOfCell[cell] = {RowUnit(cell / 9), ColumnUnit(cell % 9), BoxUnit(BoxOf(cell))};
         for (int a = 0; a < 81; ++a) {

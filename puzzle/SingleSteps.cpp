@@ -50,7 +50,7 @@ std::optional<Step> FindHiddenSingle(const CandidateGrid& grid, bool inBoxes)
     for (int unit = first; unit < last; ++unit) {
         for (int digit = 1; digit <= 9; ++digit) {
             const unsigned positions = grid.PositionsIn(unit, digit);
-            if (std::popcount(positions) == 1)
+            if (BitCount(positions) == 1)
                 return Placement(technique, UnitCells(unit)[std::countr_zero(positions)], digit, unit);
         }
     }

@@ -28,9 +28,12 @@ enum class Technique {
     HiddenTriple,
     XYWing,
     XYZWing,
+    UniqueRectangle,
+    UniqueLoop,
     NakedQuad,
     Jellyfish,
     HiddenQuad,
+    BivalueUniversalGrave,
     XChain,
     XYChain,
 };
@@ -91,7 +94,9 @@ enum class ChainShape {
 // - fish: the digit's cells in the base lines; units: the base lines, then the cover lines;
 // - XY-Wing and XYZ-Wing: the pivot, then the two pincers; digits x, y, then z, the one
 //   removed;
-// - unique rectangles and loops: the loop's cells in order, its two digits first;
+// - unique rectangles and loops: the loop's cells in order; digits: its two, then the extra
+//   digit (type 2) or the digits of the naked subset (type 3); units: the unit where the
+//   extra cells lie (types 3 and 4);
 // - bivalue universal grave: the cells with a third digit and those digits;
 // - aligned exclusions: the aligned cells, then the cells whose digits rule out combinations;
 // - chains: `chain` holds the links branch by branch and `shape` how they prove the result;
@@ -102,6 +107,9 @@ struct Step {
     std::vector<int> cells;
     std::vector<int> digits;
     std::vector<int> units;  // see GridUnits.h
+    // Cells the pattern needs beside its own: the cells that complete a naked subset with a
+    // unique loop's extra digits, the cells that rule out combinations of aligned cells.
+    std::vector<int> otherCells;
     std::vector<CellDigit> placements;
     std::vector<CellDigit> eliminations;
     // The candidates whose absence the step relies on: an earlier step that removed one of

@@ -30,6 +30,14 @@ std::optional<Step> FindFish(const CandidateGrid& grid, int size);
 std::optional<Step> FindXYWing(const CandidateGrid& grid);
 std::optional<Step> FindXYZWing(const CandidateGrid& grid);
 
+// Unique rectangles (four cells) and unique loops (six or more): sound only on a grid with
+// exactly one completion.
+std::optional<Step> FindUniqueRectangle(const CandidateGrid& grid);
+std::optional<Step> FindUniqueLoop(const CandidateGrid& grid);
+
+// The bivalue universal grave, on a grid with exactly one completion.
+std::optional<Step> FindBivalueUniversalGrave(const CandidateGrid& grid);
+
 // The first step of one technique, whether or not an easier one exists.
 std::optional<Step> FindTechnique(const CandidateGrid& grid, Technique technique);
 

@@ -79,7 +79,7 @@ std::optional<Step> FirstHiddenSubset(const CandidateGrid& grid, int size, Accep
         const auto& cells = UnitCells(unit);
         DigitMask eligible = 0;  // digits with no more places than the subset has cells
         for (int digit = 1; digit <= 9; ++digit) {
-            const int places = std::popcount(grid.PositionsIn(unit, digit));
+            const int places = BitCount(grid.PositionsIn(unit, digit));
             if (places >= 1 && places <= size)
                 eligible |= DigitBit(digit);
         }
@@ -90,7 +90,7 @@ std::optional<Step> FirstHiddenSubset(const CandidateGrid& grid, int size, Accep
             unsigned positions = 0;
             for (const int digit : DigitList(digits))
                 positions |= grid.PositionsIn(unit, digit);
-            if (std::popcount(positions) != size)
+            if (BitCount(positions) != size)
                 continue;
             Step step;
             for (const int digit : DigitList(digits))

@@ -40,9 +40,12 @@ constexpr TechniqueInfo Table[] = {
     {Technique::HiddenTriple, "hidden triple", 40, HiddenSubset<3>, HiddenSubsetText, false},
     {Technique::XYWing, "XY-Wing", 42, Fixed<FindXYWing>, XYWingText, false},
     {Technique::XYZWing, "XYZ-Wing", 44, Fixed<FindXYZWing>, XYZWingText, false},
+    {Technique::UniqueRectangle, "unique rectangle", 45, Fixed<FindUniqueRectangle>, UniqueLoopText, true},
+    {Technique::UniqueLoop, "unique loop", 46, Fixed<FindUniqueLoop>, UniqueLoopText, true},
     {Technique::NakedQuad, "naked quad", 50, NakedSubset<4>, NakedSubsetText, false},
     {Technique::Jellyfish, "Jellyfish", 52, Fish<4>, FishText, false},
     {Technique::HiddenQuad, "hidden quad", 54, HiddenSubset<4>, HiddenSubsetText, false},
+    {Technique::BivalueUniversalGrave, "bivalue universal grave", 56, Fixed<FindBivalueUniversalGrave>, BivalueGraveText, true},
     {Technique::XChain, "X-chain", 66, FindXChain, ChainText, false},
     {Technique::XYChain, "XY-chain", 66, FindXYChain, ChainText, false},
 };

@@ -19,4 +19,6 @@ std::string DirectText(const Step& step, CellNaming naming);
 std::string FishText(const Step& step, CellNaming naming);
 std::string XYWingText(const Step& step, CellNaming naming);
 std::string XYZWingText(const Step& step, CellNaming naming);
+std::string UniqueLoopText(const Step& step, CellNaming naming);
+std::string BivalueGraveText(const Step& step, CellNaming naming);
 std::string ChainText(const Step& step, CellNaming naming);

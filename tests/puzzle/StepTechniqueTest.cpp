@@ -69,6 +69,28 @@ const TechniqueCase TechniqueCases[] = {
     {Technique::XYZWing, "29.71..4.71...9.3.63.5..91742.......17.68...385..917..5.2....8.3.7.....59.1....7.", "4.4", 5, 3,
      "XYZ-Wing: row 1, column 7 takes the 5, the 6 or the 8, row 1, column 3 takes the 5 or the 8, row 1, column 9 "
      "takes the 6 or the 8; one of the three is the 8, so the 8 is removed from row 1, column 6."},
+    {Technique::UniqueRectangle, ".5.923817321857..99781645232.57493.1.395127.4147638295.....513251.2.6.7...2..1.5.", "4.5", 0, 4,
+     "Unique rectangle: row 1, column 1; row 1, column 3; row 7, column 3 and row 7, column 1 must not be left with "
+     "only the 4 and the 6, or these could swap and the puzzle would have two solutions; so the 4 is removed from "
+     "row 7, column 1, and the 6 is removed from row 7, column 1."},
+    {Technique::UniqueRectangle, "8...7.5..71.53....5.6.8..7.328751946941863725675492.1.469325...18394765225761...4", "4.5", 6, 1,
+     "Unique rectangle: row 1, column 2; row 1, column 9; row 3, column 9 and row 3, column 2 must not be left with "
+     "only the 3 and the 9, or these could swap and the puzzle would have two solutions; so one of them is the 1, "
+     "and the 1 is removed from row 3, column 7 and row 7, column 9."},
+    {Technique::UniqueRectangle, "8...7.5..71.53....5.6.8..7.328751946941863725675492.1.469325187183947652257618.94", "4.6", 0, 0,
+     "Unique rectangle: row 1, column 2; row 1, column 9; row 3, column 9 and row 3, column 2 must not be left with "
+     "only the 3 and the 9, or these could swap and the puzzle would have two solutions; so one of its cells in the "
+     "top-right box takes another digit, and with row 2, column 8 that makes a naked subset of 1 and 6 there: the 6 "
+     "is removed from row 1, column 8."},
+    {Technique::UniqueRectangle, "147839...2534618..968...314..1..4..8....184..485..61.2....53.8153.18....81264.5..", "4.5", 5, 0,
+     "Unique rectangle: row 2, column 8; row 2, column 9; row 9, column 9 and row 9, column 8 must not be left with "
+     "only the 7 and the 9, or these could swap and the puzzle would have two solutions; in row 9, the 7 can only go"
+     " in two of these cells, so neither takes the 9: the 7 is removed from row 9, column 9 and row 9, column 8."},
+    {Technique::UniqueLoop, "83.5269.795.873.62672419583489.37.5612764539856398....348.5.6797953682..216794835", "4.7", 2, 1,
+     "Unique loop: row 1, column 3; row 1, column 8; row 8, column 8; row 8, column 9; row 6, column 9; row 6, "
+     "column 7; row 2, column 7 and row 2, column 3 must not be left with only the 1 and the 4, or these could swap "
+     "and the puzzle would have two solutions; so the 1 is removed from row 6, column 7, and the 4 is removed from "
+     "row 6, column 7."},
     {Technique::NakedQuad, "2..71..4.71...9...6..5..9.742.......17.68...3.5..91...5.2....8.3.7.....5..1....7.", "5.0", 20, 4,
      "Naked quad: row 3, column 2; row 3, column 3; row 3, column 5 and row 3, column 6 can only take 2, 3, 4 and "
      "8, so these digits go nowhere else in row 3: the 2 is removed from row 3, column 8, and the 3 is removed "
@@ -79,6 +101,26 @@ const TechniqueCase TechniqueCases[] = {
     {Technique::HiddenQuad, Midgame, "5.4", 27, 0,
      "Hidden quad: in row 5, 1, 2, 4 and 5 fit only in row 5, column 1; row 5, column 6; row 5, column 7 and row "
      "5, column 8, so these cells take nothing else: the 9 is removed from row 5, column 1 and row 5, column 8."},
+    {Technique::BivalueUniversalGrave, "...7.3964736594218..46.25378653791424178263593..4518766.324.791.7.16.423241937685", "5.6", 1, 2,
+     "Bivalue universal grave: every empty cell but row 1, column 2 has two digits left, and without its 8 each "
+     "digit would be left twice in every row, column and box: the puzzle would have two solutions; so row 1, column "
+     "2 is the 8."},
+    {Technique::BivalueUniversalGrave, ".5712.398.985..216.2.9.8457.452.9683.6984.52128.65.9745327..849976482135814395762", "5.7", 1, 0,
+     "Bivalue universal grave: every empty cell but row 2, column 6 and row 3, column 1 has two digits left, and "
+     "without their extra digits each digit would be left twice in every row, column and box: the puzzle would have "
+     "two solutions; so one of them is the 3, and the 3 is removed from row 2, column 1 and row 3, column 5."},
+    {Technique::BivalueUniversalGrave, ".95.6.821..6...534..45..967521.7.396439652178678931452153746289862...745947285613", "5.9", 1, 0,
+     "Bivalue universal grave: every empty cell but row 1, column 6; row 2, column 5 and row 2, column 6 has two "
+     "digits left, and without their extra digits each digit would be left twice in every row, column and box: the "
+     "puzzle would have two solutions; so one of them takes an extra digit, and with row 2, column 4 and row 3, "
+     "column 6 they make a naked subset of 1, 3 and 8 in the top-middle box: the 1 is removed from row 3, column 5, "
+     "and the 3 is removed from row 1, column 4."},
+    {Technique::BivalueUniversalGrave, "7.285..4.59412386718.74.52.2.5987.14.79415.82418362795.5.234.78827591436.4.67825.", "5.7", 0, 0,
+     "Bivalue universal grave: every empty cell but row 1, column 7 and row 1, column 9 has two digits left, and "
+     "without their extra digits each digit would be left twice in every row, column and box: the puzzle would have "
+     "two solutions; so one of them takes its extra digit and the other the 1, which has no other place in row 1, "
+     "and neither takes its last digit: the 3 is removed from row 1, column 9, and the 9 is removed from row 1, "
+     "column 7."},
     {Technique::XChain, Midgame, "6.6", 31, 7,
      "X-chain: if row 4, column 5 is not the 7, then row 4, column 6 is, so row 7, column 6 is not, so row 7, "
      "column 5 is; one of the two ends is the 7, so the 7 is removed from row 8, column 5."},
