@@ -34,8 +34,12 @@ enum class Technique {
     Jellyfish,
     HiddenQuad,
     BivalueUniversalGrave,
+    XCycle,
+    XYCycle,
     XChain,
     XYChain,
+    AlternatingCycle,
+    AlternatingChain,
 };
 
 // "X-Wing", "naked pair", ... as a player reads it.

@@ -1,7 +1,9 @@
 // The step solver's techniques in one table: each one's name, difficulty and finder, easiest first.
 #include "TechniqueTable.h"
 
-#include "ChainSteps.h"
+#include "AlternatingChains.h"
+#include "ChainCycles.h"
+#include "ChainGraph.h"
 #include "StepTechniques.h"
 
 namespace {
@@ -18,6 +20,10 @@ template <int Size>
 std::optional<Step> DirectHiddenSubset(const CandidateGrid& grid, int) { return FindDirectHiddenSubset(grid, Size); }
 template <int Size>
 std::optional<Step> Fish(const CandidateGrid& grid, int) { return FindFish(grid, Size); }
+template <Technique Kind, unsigned Links>
+std::optional<Step> Chain(const CandidateGrid& grid, int below) { return FindForcingChain(grid, Kind, Links, below); }
+template <Technique Kind, unsigned Links>
+std::optional<Step> Cycle(const CandidateGrid& grid, int below) { return FindCycle(grid, Kind, Links, below); }
 template <bool InBoxes>
 std::optional<Step> HiddenSingle(const CandidateGrid& grid, int) { return FindHiddenSingle(grid, InBoxes); }
 
@@ -46,8 +52,12 @@ constexpr TechniqueInfo Table[] = {
     {Technique::Jellyfish, "Jellyfish", 52, Fish<4>, FishText, false},
     {Technique::HiddenQuad, "hidden quad", 54, HiddenSubset<4>, HiddenSubsetText, false},
     {Technique::BivalueUniversalGrave, "bivalue universal grave", 56, Fixed<FindBivalueUniversalGrave>, BivalueGraveText, true},
-    {Technique::XChain, "X-chain", 66, FindXChain, ChainText, false},
-    {Technique::XYChain, "XY-chain", 66, FindXYChain, ChainText, false},
+    {Technique::XCycle, "X-cycle", 65, Cycle<Technique::XCycle, XLinks>, ChainText, false},
+    {Technique::XYCycle, "XY-cycle", 65, Cycle<Technique::XYCycle, XYLinks>, ChainText, false},
+    {Technique::XChain, "X-chain", 66, Chain<Technique::XChain, XLinks>, ChainText, false},
+    {Technique::XYChain, "XY-chain", 70, Chain<Technique::XYChain, XYLinks>, ChainText, false},
+    {Technique::AlternatingCycle, "alternating cycle", 70, Cycle<Technique::AlternatingCycle, AllLinks>, ChainText, false},
+    {Technique::AlternatingChain, "alternating chain", 70, Chain<Technique::AlternatingChain, AllLinks>, ChainText, false},
 };
 
 // The table lists every technique once, in the order of the enumeration.

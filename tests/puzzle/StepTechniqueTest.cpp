@@ -121,13 +121,36 @@ const TechniqueCase TechniqueCases[] = {
      "two solutions; so one of them takes its extra digit and the other the 1, which has no other place in row 1, "
      "and neither takes its last digit: the 3 is removed from row 1, column 9, and the 9 is removed from row 1, "
      "column 7."},
-    {Technique::XChain, Midgame, "6.6", 31, 7,
-     "X-chain: if row 4, column 5 is not the 7, then row 4, column 6 is, so row 7, column 6 is not, so row 7, "
-     "column 5 is; one of the two ends is the 7, so the 7 is removed from row 8, column 5."},
-    {Technique::XYChain, "29.713.4.71..69.3.63.5..9174263..891179684.538532917..5.21...893.79..1.59.1....7.", "6.7", 12, 4,
-     "XY-chain: if row 8, column 5 is not the 4, it is the 2, so row 3, column 5 is the 4, so row 2, column 4 is "
-     "the 8, so row 9, column 4 is the 4; one of the two ends is the 4, so the 4 is removed from row 7, column 5 "
-     "and row 9, column 5."},
+    {Technique::XCycle, "82346915797512.64.4617.5.2.1592.74.6632.147.5784.5621.21.57...4547.918.239..42571", "6.5", 12, 0,
+     "X-cycle: if row 2, column 9 is not the 3, then row 2, column 6 is the 3, so row 3, column 5 is not the 3, so "
+     "row 4, column 5 is the 3, so row 4, column 8 is not the 3, so row 6, column 9 is the 3, so row 2, column 9 is "
+     "not the 3 again: the loop holds either way round, so one candidate of each weak link holds, and the 3 is "
+     "removed from row 3, column 9."},
+    {Technique::XYCycle, "7.12396.4.4.68721..2.451.7...2314..713.5784.2478962531217846......123746364795128", "6.8", 1, 5,
+     "XY-cycle: if row 1, column 2 is not the 5, then row 1, column 2 is the 8, so row 1, column 8 is not the 8, so "
+     "row 1, column 8 is the 5, so row 7, column 8 is not the 5, so row 7, column 8 is the 9, so row 5, column 8 is "
+     "not the 9, so row 5, column 8 is the 6, so row 5, column 3 is not the 6, so row 5, column 3 is the 9, so row "
+     "4, column 2 is not the 9, so row 4, column 2 is the 5, so row 1, column 2 is not the 5 again: the loop holds "
+     "either way round, so one candidate of each weak link holds, and the 5 is removed from row 8, column 2, and the"
+     " 9 is removed from row 4, column 8 and row 4, column 1."},
+    {Technique::XChain, ".19728.64...69.8..68.35.9..143962.8.9254876..7685134922.6149.5885.2361.9.918752.6", "6.6", 16, 3,
+     "X-chain: either row 1, column 7 is the 3, or else row 7, column 7 is the 3, so row 7, column 2 is not the 3, "
+     "so row 2, column 2 is the 3; either way row 1, column 1 is not the 3."},
+    {Technique::XYChain, "354872169.7..5.3241.23..785..37...51.1.5...76527916843285...497741295638936487512", "7.2", 10, 9,
+     "XY-chain: either row 3, column 5 is the 6, or else row 3, column 5 is the 4, so row 4, column 5 is not the 4, "
+     "so row 4, column 5 is the 2, so row 4, column 7 is not the 2, so row 4, column 7 is the 9, so row 4, column 2 "
+     "is not the 9, so row 4, column 2 is the 6; either way row 3, column 2 is not the 6."},
+    {Technique::AlternatingCycle, ".837645.167.58.4.354.2.37867.8..6354164..527.3.547.16..57.4.6.2.16..79.5.3.65.8.7", "7.1", 13, 0,
+     "Alternating cycle: if row 5, column 4 is not the 3, then row 5, column 5 is the 3, so row 8, column 5 is not "
+     "the 3, so row 8, column 5 is the 2, so row 4, column 5 is not the 2, so row 6, column 6 is the 2, so row 6, "
+     "column 6 is not the 8, so row 5, column 4 is the 8, so row 5, column 4 is not the 3 again: the loop holds "
+     "either way round, so one candidate of each weak link holds, and the 9 is removed from row 6, column 6 and row "
+     "5, column 4."},
+    {Technique::AlternatingChain, ".5439...2..2568.4..38.24..5529836417.4.95.2...6.4.2.5949.285...286..35943.5649.2.", "7.1", 19, 0,
+     "Alternating chain: either row 1, column 1 is the 6, or else row 3, column 1 is the 6, so row 3, column 8 is "
+     "not the 6, so row 3, column 8 is the 7, so row 3, column 4 is not the 7, so row 1, column 6 is the 7; either "
+     "way row 1, column 1 is not the 7."},
+
 };
 
 }  // namespace
@@ -146,13 +169,13 @@ TEST(StepTechniques, EachFindsItsStepAndNoneOnItsNearMiss)
     }
 }
 
-// A chain's difficulty grows by 0.1 each time its length (nodes - 2) passes 4, 6, 8, 12, 16, ...
-TEST(StepTechniques, ChainsGetHarderWithLength)
+// A chain's difficulty grows by 0.1 each time its size passes 4, 6, 8, 12, 16, 24, 32, ...
+TEST(StepTechniques, ChainsGetHarderWithSize)
 {
-    const std::pair<int, std::string_view> cases[] = {
-        {6, "6.6"}, {7, "6.7"}, {10, "6.8"}, {11, "6.9"}, {14, "6.9"}, {15, "7.0"}, {19, "7.1"}};
-    for (const auto& [nodes, difficulty] : cases)
-        EXPECT_EQ(FormatDifficulty(SizedDifficulty(66, nodes - 2)), difficulty) << nodes << " nodes";
+    const std::pair<int, int> cases[] = {{4, 0}, {5, 1}, {6, 1}, {7, 2}, {8, 2}, {9, 3}, {12, 3}, {13, 4},
+                                         {16, 4}, {17, 5}, {24, 5}, {25, 6}, {32, 6}, {33, 7}, {48, 7}, {49, 8}};
+    for (const auto& [size, added] : cases)
+        EXPECT_EQ(SizedDifficulty(66, size), 66 + added) << size;
 }
 
 // Where the easiest step, a hidden single in a box, hides behind harder ones, the solver still takes it.

@@ -1,0 +1,81 @@
+// X-chains, XY-chains and alternating chains: a chain of links from an assumption about one candidate
+// back to its opposite, which proves the opposite.
+//
+// A chain starts from "T holds" or "T does not hold" and alternates weak links (a candidate
+// that holds rules out the others of its cell and its digit in the cells it sees) with strong
+// ones (the last digit of a cell, the last place of a digit in a unit, on the grid as it is).
+// Reaching the opposite of the assumption refutes it. Breadth first, each chain found is a
+// shortest one from its assumption; the step is the shortest over all assumptions.
+#include "AlternatingChains.h"
+
+#include "ChainGraph.h"
+#include "GridUnits.h"
+#include "StepTechniques.h"
+
+
+namespace {
+
+// The size that rates a chain of `links` links: the candidates between its two ends.
+int ChainSize(int links) { return links - 1; }
+
+Step ChainStepOf(Technique technique, int difficulty, std::vector<ChainLink> links)
+{
+    Step step;
+    step.technique = technique;
+    step.difficulty = difficulty;
+    const ChainLink& assumption = links.front();
+    if (assumption.holds)
+        step.eliminations = {assumption.candidate};
+    else
+        step.placements = {assumption.candidate};
+    // A strong link needs the other digits of its cell, or its digit's other places in its
+    // unit, gone.
+    for (const ChainLink& link : links) {
+        if (link.reason == ChainReason::LastDigit)
+            ReadCell(step, link.candidate.cell);
+        else if (link.reason == ChainReason::LastPlace)
+            ReadDigit(step, link.candidate.digit, UnitSet(link.unit));
+    }
+    // From "T holds", the first and last links rule T out from either end of the chain
+    // between them; from "T does not hold" the chain comes back to T.
+    step.shape = assumption.holds ? ChainShape::EitherEnd : ChainShape::Contradiction;
+    step.chain = std::move(links);
+    return step;
+}
+
+}  // namespace
+
+std::optional<Step> FindForcingChain(const CandidateGrid& grid, Technique technique, unsigned kinds, int below)
+{
+    const ChainGraph graph(grid, kinds);
+    ChainSearch search(graph);
+    const int base = BaseDifficulty(technique);
+    std::optional<Step> best;
+    // The longest chain worth finding: one rated below `below` and below the best so far.
+    int longest = 0;
+    while (SizedDifficulty(base, ChainSize(longest + 1)) < below && longest < 200)
+        ++longest;
+    for (int cell = 0; cell < 81; ++cell) {
+        for (int digit = 1; digit <= 9; ++digit) {
+            if (!grid.Has(cell, digit))
+                continue;
+            for (const bool holds : {true, false}) {
+                const int assumption = Literal(cell, digit, holds);
+                int links = -1;
+                search.Walk(assumption, longest, [&](int literal, int length) {
+                    if (literal == Negated(assumption))
+                        links = length;
+                    return links >= 0;
+                });
+                if (links < 0)
+                    continue;
+                best = ChainStepOf(technique, SizedDifficulty(base, ChainSize(links)),
+                                   search.Path(assumption, Negated(assumption)));
+                // Only a shorter chain is easier; the next must be rated lower.
+                while (longest > 0 && SizedDifficulty(base, ChainSize(longest)) >= best->difficulty)
+                    --longest;
+            }
+        }
+    }
+    return best;
+}
