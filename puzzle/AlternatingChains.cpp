@@ -45,16 +45,16 @@ Step ChainStepOf(Technique technique, int difficulty, std::vector<ChainLink> lin
 
 }  // namespace
 
-std::optional<Step> FindForcingChain(const CandidateGrid& grid, Technique technique, unsigned kinds, int below)
+namespace {
+
+// The shortest chain of at most `longest` links, or with `first` the first one found; a
+// shorter chain must be rated lower than one found to replace it.
+std::optional<Step> ShortestChain(const CandidateGrid& grid, Technique technique, unsigned kinds, int longest, bool first)
 {
     const ChainGraph graph(grid, kinds);
     ChainSearch search(graph);
     const int base = BaseDifficulty(technique);
     std::optional<Step> best;
-    // The longest chain worth finding: one rated below `below` and below the best so far.
-    int longest = 0;
-    while (SizedDifficulty(base, ChainSize(longest + 1)) < below && longest < 200)
-        ++longest;
     for (int cell = 0; cell < 81; ++cell) {
         for (int digit = 1; digit <= 9; ++digit) {
             if (!grid.Has(cell, digit))
@@ -71,6 +71,9 @@ std::optional<Step> FindForcingChain(const CandidateGrid& grid, Technique techni
                     continue;
                 best = ChainStepOf(technique, SizedDifficulty(base, ChainSize(links)),
                                    search.Path(assumption, Negated(assumption)));
+                best->size = ChainSize(links);
+                if (first)
+                    return best;
                 // Only a shorter chain is easier; the next must be rated lower.
                 while (longest > 0 && SizedDifficulty(base, ChainSize(longest)) >= best->difficulty)
                     --longest;
@@ -78,4 +81,21 @@ std::optional<Step> FindForcingChain(const CandidateGrid& grid, Technique techni
         }
     }
     return best;
+}
+
+}  // namespace
+
+std::optional<Step> FindForcingChain(const CandidateGrid& grid, Technique technique, unsigned kinds, int below)
+{
+    // The longest chain worth finding: one rated below `below`.
+    int longest = 0;
+    while (SizedDifficulty(BaseDifficulty(technique), ChainSize(longest + 1)) < below && longest < 200)
+        ++longest;
+    return ShortestChain(grid, technique, kinds, longest, false);
+}
+
+std::optional<Step> FindFirstChain(const CandidateGrid& grid, Technique technique, unsigned kinds, int longest)
+{
+    // A chain of `links` links has a size of links - 1.
+    return ShortestChain(grid, technique, kinds, std::min(longest + 1, 200), true);
 }

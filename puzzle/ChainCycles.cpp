@@ -90,7 +90,8 @@ std::optional<Step> FindCycle(const CandidateGrid& grid, Technique technique, un
                     return false;
                 Step step;
                 step.technique = technique;
-                step.difficulty = SizedDifficulty(base, CycleSize(links + 1));
+                step.size = CycleSize(links + 1);
+                step.difficulty = SizedDifficulty(base, step.size);
                 step.shape = ChainShape::Loop;
                 for (const ChainLink& link : loop) {
                     if (link.reason == ChainReason::LastDigit)

@@ -39,3 +39,87 @@ std::string ChainText(const Step& step, CellNaming naming)
     return "if " + Holding(assumption, naming) + ", then " + Sequence(links, 1, links.size(), naming)
          + " after all; so " + Result(step, naming) + ".";
 }
+
+namespace {
+
+// At most this many lines of a long chain are shown.
+constexpr size_t MostLines = 12;
+
+std::string Because(const ChainLink& link, CellNaming naming)
+{
+    switch (link.reason) {
+    case ChainReason::LastDigit:
+        return ", its last digit";
+    case ChainReason::LastPlace:
+        return ", the last place for " + The(link.candidate.digit) + " in " + UnitName(link.unit, naming);
+    case ChainReason::Pattern:
+        return " (" + std::string(TechniqueName(link.technique))
+             + (link.unit >= 0 ? " in " + UnitName(link.unit, naming) : std::string()) + ")";
+    case ChainReason::Nested:
+        return " (by " + std::string(TechniqueName(link.technique)) + ")";
+    default:
+        return "";
+    }
+}
+
+// "the 1, the 5 or the 8".
+std::string Choices(const std::vector<std::string>& items)
+{
+    std::string text;
+    for (size_t i = 0; i < items.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == items.size() ? " or " : ", ") + items[i];
+    return text;
+}
+
+std::string Capital(std::string text)
+{
+    return Capitalised(text);
+}
+
+}  // namespace
+
+std::string ForcingText(const Step& step, CellNaming naming)
+{
+    const std::vector<ChainLink>& links = step.chain;
+    std::vector<std::string> lines;
+    const std::string result = Result(step, naming);
+    lines.push_back(Capital(result) + ".");
+    // Where the branches start from.
+    std::vector<std::string> starts;
+    for (const ChainLink& link : links)
+        if (link.reason == ChainReason::Assumed)
+            starts.push_back(step.shape == ChainShape::EachDigit ? The(link.candidate.digit)
+                                                                   : CellName(link.candidate.cell, naming));
+    if (step.shape == ChainShape::EachDigit)
+        lines.push_back(Capital(CellName(step.cells[0], naming)) + " takes " + Choices(starts) + ":");
+    else if (step.shape == ChainShape::EachPlace)
+        lines.push_back("In " + UnitName(step.units[0], naming) + ", " + The(step.digits[0]) + " goes in " + Choices(starts)
+                        + ":");
+    for (size_t i = 0; i < links.size(); ++i) {
+        const ChainLink& link = links[i];
+        if (link.reason == ChainReason::Assumed) {
+            lines.push_back("If " + Holding(link, naming) + ":");
+            continue;
+        }
+        lines.push_back("  " + Holding(link, naming) + Because(link, naming));
+    }
+    if (step.shape == ChainShape::Contradiction) {
+        if (!step.cells.empty())
+            lines.push_back("  so " + CellName(step.cells[0], naming) + " has no digit left: a contradiction.");
+        else if (!step.units.empty())
+            lines.push_back("  so " + The(links.back().candidate.digit) + " has no place left in "
+                            + UnitName(step.units[0], naming) + ": a contradiction.");
+        else
+            lines.push_back("  so " + CellName(links.back().candidate.cell, naming) + " both is and is not "
+                            + The(links.back().candidate.digit) + ": a contradiction.");
+    } else {
+        lines.push_back("Either way " + result + ".");
+    }
+    std::string text;
+    const size_t shown = lines.size() > MostLines ? MostLines - 1 : lines.size();
+    for (size_t i = 0; i < shown; ++i)
+        text += (i == 0 ? "" : "\n") + lines[i];
+    if (shown < lines.size())
+        text += "\n... (" + std::to_string(lines.size() - shown) + " more steps)";
+    return text;
+}

@@ -13,9 +13,8 @@ std::optional<ExtraDigitSubset> FindExtraDigitSubset(const CandidateGrid& grid, 
         if (grid.Value(cell) == 0 && std::find(pattern.begin(), pattern.end(), cell) == pattern.end())
             others.push_back(cell);
     for (int size = 1; size <= 4; ++size) {
-        for (const unsigned chosen : MasksOfSize(size)) {
-            if (chosen >= (1u << others.size()))
-                break;
+        for (SubsetsOfSize subsets((1u << others.size()) - 1, size); !subsets.Done(); subsets.Next()) {
+            const unsigned chosen = subsets.Current();
             ExtraDigitSubset subset{{}, extras, {}};
             for (size_t i = 0; i < others.size(); ++i)
                 if ((chosen & (1u << i)) != 0)

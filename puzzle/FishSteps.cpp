@@ -19,14 +19,18 @@ std::optional<Step> FindFishIn(const CandidateGrid& grid, int size, int digit, b
         if (count >= 2 && count <= size)
             eligible |= 1u << line;
     }
-    for (const unsigned base : MasksOfSize(size)) {
-        if ((base & ~eligible) != 0)
-            continue;
+    for (SubsetsOfSize subsets(eligible, size); !subsets.Done(); subsets.Next()) {
+        const unsigned base = subsets.Current();
         unsigned cover = 0;
         for (int line = 0; line < 9; ++line)
             if ((base & (1u << line)) != 0)
                 cover |= places[line];
         if (BitCount(cover) != size)
+            continue;
+        bool removes = false;
+        for (int line = 0; line < 9; ++line)
+            removes = removes || ((cover & (1u << line)) != 0 && (grid.PositionsIn(coverFirst + line, digit) & ~base) != 0);
+        if (!removes)
             continue;
         Step step;
         for (int line = 0; line < 9; ++line) {
@@ -59,11 +63,14 @@ std::optional<Step> FindFishIn(const CandidateGrid& grid, int size, int digit, b
 
 }  // namespace
 
-std::optional<Step> FindFish(const CandidateGrid& grid, int size)
+std::optional<Step> FindFish(const CandidateGrid& grid, int size, const PatternScope& scope)
 {
-    for (int digit = 1; digit <= 9; ++digit)
+    for (int digit = 1; digit <= 9; ++digit) {
+        if ((scope.digits & (1u << digit)) == 0)
+            continue;
         for (const bool rowsAsBase : {true, false})
             if (auto step = FindFishIn(grid, size, digit, rowsAsBase))
                 return step;
+    }
     return std::nullopt;
 }

@@ -38,10 +38,12 @@ std::array<int, 6> LinesThroughBox(int box)
 // The first pointing (boxes into lines) or claiming (lines into boxes) for which `accept`
 // returns a step.
 template <typename Accept>
-std::optional<Step> FirstIntersection(const CandidateGrid& grid, bool pointing, Accept accept)
+std::optional<Step> FirstIntersection(const CandidateGrid& grid, bool pointing, const PatternScope& scope, Accept accept)
 {
     const Technique technique = pointing ? Technique::Pointing : Technique::Claiming;
     for (int digit = 1; digit <= 9; ++digit) {
+        if ((scope.digits & (1u << digit)) == 0)
+            continue;
         const CellSet& withDigit = grid.CellsWith(digit);
         for (int box = 0; box < 9; ++box) {
             for (const int line : LinesThroughBox(box)) {
@@ -60,16 +62,22 @@ std::optional<Step> Plain(Step step) { return step; }
 
 }  // namespace
 
-std::optional<Step> FindPointing(const CandidateGrid& grid) { return FirstIntersection(grid, true, Plain); }
+std::optional<Step> FindPointing(const CandidateGrid& grid, const PatternScope& scope)
+{
+    return FirstIntersection(grid, true, scope, Plain);
+}
 
-std::optional<Step> FindClaiming(const CandidateGrid& grid) { return FirstIntersection(grid, false, Plain); }
+std::optional<Step> FindClaiming(const CandidateGrid& grid, const PatternScope& scope)
+{
+    return FirstIntersection(grid, false, scope, Plain);
+}
 
 std::optional<Step> FindDirectPointing(const CandidateGrid& grid)
 {
-    return FirstIntersection(grid, true, [&grid](Step step) { return MakeDirect(grid, std::move(step)); });
+    return FirstIntersection(grid, true, WholeGrid, [&grid](Step step) { return MakeDirect(grid, std::move(step)); });
 }
 
 std::optional<Step> FindDirectClaiming(const CandidateGrid& grid)
 {
-    return FirstIntersection(grid, false, [&grid](Step step) { return MakeDirect(grid, std::move(step)); });
+    return FirstIntersection(grid, false, WholeGrid, [&grid](Step step) { return MakeDirect(grid, std::move(step)); });
 }

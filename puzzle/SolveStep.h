@@ -34,12 +34,23 @@ enum class Technique {
     Jellyfish,
     HiddenQuad,
     BivalueUniversalGrave,
+    AlignedPairExclusion,
     XCycle,
     XYCycle,
     XChain,
     XYChain,
     AlternatingCycle,
     AlternatingChain,
+    AlignedTripleExclusion,
+    Nishio,
+    CellForcingChains,
+    UnitForcingChains,
+    DynamicForcingChains,
+    DynamicForcingChainsPlus,
+    NestedForcingChains,
+    NestedMultipleForcingChains,
+    NestedDynamicForcingChains,
+    NestedDynamicForcingChainsPlus,
 };
 
 // "X-Wing", "naked pair", ... as a player reads it.
@@ -108,6 +119,7 @@ enum class ChainShape {
 struct Step {
     Technique technique = Technique::FullHouse;
     int difficulty = 0;  // tenths: 23 means 2.3
+    int size = 0;        // chains: the size that rates them
     std::vector<int> cells;
     std::vector<int> digits;
     std::vector<int> units;  // see GridUnits.h

@@ -11,9 +11,17 @@ std::optional<Step> FindFullHouse(const CandidateGrid& grid);
 std::optional<Step> FindHiddenSingle(const CandidateGrid& grid, bool inBoxes);  // else rows and columns
 std::optional<Step> FindNakedSingle(const CandidateGrid& grid);
 
+// Where the pattern finders look: the digits (bit d) and units (bit u) in which a new pattern
+// may have formed. Patterns of one digit look at the digits, subsets at the units.
+struct PatternScope {
+    unsigned digits = 0x3FE;
+    unsigned units = (1u << 27) - 1;
+};
+inline constexpr PatternScope WholeGrid{};
+
 // Box and line intersections.
-std::optional<Step> FindPointing(const CandidateGrid& grid);
-std::optional<Step> FindClaiming(const CandidateGrid& grid);
+std::optional<Step> FindPointing(const CandidateGrid& grid, const PatternScope& scope);
+std::optional<Step> FindClaiming(const CandidateGrid& grid, const PatternScope& scope);
 
 // Pointing, claiming and hidden pairs and triples that leave a hidden single at once.
 std::optional<Step> FindDirectPointing(const CandidateGrid& grid);
@@ -21,11 +29,11 @@ std::optional<Step> FindDirectClaiming(const CandidateGrid& grid);
 std::optional<Step> FindDirectHiddenSubset(const CandidateGrid& grid, int size);  // 2 <= size <= 3
 
 // Naked and hidden subsets of 2-4 cells. 2 <= size <= 4.
-std::optional<Step> FindNakedSubset(const CandidateGrid& grid, int size);
-std::optional<Step> FindHiddenSubset(const CandidateGrid& grid, int size);
+std::optional<Step> FindNakedSubset(const CandidateGrid& grid, int size, const PatternScope& scope);
+std::optional<Step> FindHiddenSubset(const CandidateGrid& grid, int size, const PatternScope& scope);
 
 // X-Wing (2), Swordfish (3), Jellyfish (4). 2 <= size <= 4.
-std::optional<Step> FindFish(const CandidateGrid& grid, int size);
+std::optional<Step> FindFish(const CandidateGrid& grid, int size, const PatternScope& scope);
 
 std::optional<Step> FindXYWing(const CandidateGrid& grid);
 std::optional<Step> FindXYZWing(const CandidateGrid& grid);
@@ -37,6 +45,10 @@ std::optional<Step> FindUniqueLoop(const CandidateGrid& grid);
 
 // The bivalue universal grave, on a grid with exactly one completion.
 std::optional<Step> FindBivalueUniversalGrave(const CandidateGrid& grid);
+
+// Aligned pair exclusion (two cells that see each other) and aligned triple exclusion.
+std::optional<Step> FindAlignedPairExclusion(const CandidateGrid& grid);
+std::optional<Step> FindAlignedTripleExclusion(const CandidateGrid& grid);
 
 // The first step of one technique, whether or not an easier one exists.
 std::optional<Step> FindTechnique(const CandidateGrid& grid, Technique technique);

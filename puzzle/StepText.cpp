@@ -100,3 +100,10 @@ std::string DescribeStep(const Step& step, CellNaming naming)
     const TechniqueInfo& info = InfoOf(step.technique);
     return Capitalised(info.name) + ": " + info.describe(step, naming);
 }
+
+std::string ExclusionText(const Step& step, CellNaming naming)
+{
+    return "of the ways to fill " + CellList(step.cells, naming) + ", those that would leave one of "
+         + CellList(step.otherCells, naming) + " without a digit, or repeat a digit where they see each other, are "
+         + "ruled out, and none left gives them what is removed: " + Removals(step.eliminations, naming) + ".";
+}

@@ -33,9 +33,11 @@ std::optional<Step> SubsetStep(Step step, Technique technique, DigitMask digits,
 
 }  // namespace
 
-std::optional<Step> FindNakedSubset(const CandidateGrid& grid, int size)
+std::optional<Step> FindNakedSubset(const CandidateGrid& grid, int size, const PatternScope& scope)
 {
     for (int unit = 0; unit < UnitCount; ++unit) {
+        if ((scope.units & (1u << unit)) == 0)
+            continue;
         const auto& cells = UnitCells(unit);
         unsigned eligible = 0;  // empty cells with no more candidates than the subset has
         for (int i = 0; i < 9; ++i) {
@@ -43,14 +45,18 @@ std::optional<Step> FindNakedSubset(const CandidateGrid& grid, int size)
             if (count >= 1 && count <= size)
                 eligible |= 1u << i;
         }
-        for (const unsigned chosen : MasksOfSize(size)) {
-            if ((chosen & ~eligible) != 0)
-                continue;
+        for (SubsetsOfSize subsets(eligible, size); !subsets.Done(); subsets.Next()) {
+            const unsigned chosen = subsets.Current();
             DigitMask digits = 0;
             for (int i = 0; i < 9; ++i)
                 if ((chosen & (1u << i)) != 0)
                     digits |= grid.Candidates(cells[i]);
             if (CountDigits(digits) != size)
+                continue;
+            bool removes = false;
+            for (int i = 0; i < 9; ++i)
+                removes = removes || ((chosen & (1u << i)) == 0 && (grid.Candidates(cells[i]) & digits) != 0);
+            if (!removes)
                 continue;
             Step step;
             for (int i = 0; i < 9; ++i) {
@@ -73,9 +79,11 @@ namespace {
 
 // The first hidden subset of `size` digits for which `accept` returns a step.
 template <typename Accept>
-std::optional<Step> FirstHiddenSubset(const CandidateGrid& grid, int size, Accept accept)
+std::optional<Step> FirstHiddenSubset(const CandidateGrid& grid, int size, const PatternScope& scope, Accept accept)
 {
     for (int unit = 0; unit < UnitCount; ++unit) {
+        if ((scope.units & (1u << unit)) == 0)
+            continue;
         const auto& cells = UnitCells(unit);
         DigitMask eligible = 0;  // digits with no more places than the subset has cells
         for (int digit = 1; digit <= 9; ++digit) {
@@ -83,14 +91,18 @@ std::optional<Step> FirstHiddenSubset(const CandidateGrid& grid, int size, Accep
             if (places >= 1 && places <= size)
                 eligible |= DigitBit(digit);
         }
-        for (const unsigned chosen : MasksOfSize(size)) {
-            const DigitMask digits = DigitMask(chosen << 1);
-            if ((digits & ~eligible) != 0)
-                continue;
+        for (SubsetsOfSize subsets(eligible, size); !subsets.Done(); subsets.Next()) {
+            const DigitMask digits = DigitMask(subsets.Current());
             unsigned positions = 0;
-            for (const int digit : DigitList(digits))
-                positions |= grid.PositionsIn(unit, digit);
+            for (int digit = 1; digit <= 9; ++digit)
+                if ((digits & DigitBit(digit)) != 0)
+                    positions |= grid.PositionsIn(unit, digit);
             if (BitCount(positions) != size)
+                continue;
+            bool removes = false;
+            for (int i = 0; i < 9; ++i)
+                removes = removes || ((positions & (1u << i)) != 0 && (grid.Candidates(cells[i]) & ~digits) != 0);
+            if (!removes)
                 continue;
             Step step;
             for (const int digit : DigitList(digits))
@@ -112,12 +124,12 @@ std::optional<Step> FirstHiddenSubset(const CandidateGrid& grid, int size, Accep
 
 }  // namespace
 
-std::optional<Step> FindHiddenSubset(const CandidateGrid& grid, int size)
+std::optional<Step> FindHiddenSubset(const CandidateGrid& grid, int size, const PatternScope& scope)
 {
-    return FirstHiddenSubset(grid, size, [](Step step) { return std::optional<Step>(std::move(step)); });
+    return FirstHiddenSubset(grid, size, scope, [](Step step) { return std::optional<Step>(std::move(step)); });
 }
 
 std::optional<Step> FindDirectHiddenSubset(const CandidateGrid& grid, int size)
 {
-    return FirstHiddenSubset(grid, size, [&grid](Step step) { return MakeDirect(grid, std::move(step)); });
+    return FirstHiddenSubset(grid, size, WholeGrid, [&grid](Step step) { return MakeDirect(grid, std::move(step)); });
 }

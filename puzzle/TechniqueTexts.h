@@ -21,4 +21,7 @@ std::string XYWingText(const Step& step, CellNaming naming);
 std::string XYZWingText(const Step& step, CellNaming naming);
 std::string UniqueLoopText(const Step& step, CellNaming naming);
 std::string BivalueGraveText(const Step& step, CellNaming naming);
+std::string ExclusionText(const Step& step, CellNaming naming);
 std::string ChainText(const Step& step, CellNaming naming);
+// Forcing chains: the conclusion first, then each branch link by link, at most twelve lines.
+std::string ForcingText(const Step& step, CellNaming naming);

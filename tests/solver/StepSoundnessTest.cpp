@@ -43,10 +43,11 @@ Grid81 MinimalPuzzle(const Grid81& solution, RandomGenerator& random)
 
 // Minimal puzzles are hard enough to need every technique somewhere. Every technique is asked
 // on its own as well: the singles and direct ones everywhere (direct claiming hardly ever
-// comes first), the others wherever the easiest step places no digit. A step must change
+// comes first), the others wherever the easiest step places no digit, but the forcing chains,
+// which cost the most, only at the first such place of some puzzles. A step must change
 // something; a placement must write the solution's digit into an empty cell, an elimination
 // remove a candidate that is there and is not the solution's digit; and no step may be easier
-// than the one the solver chose.
+// than the one the solver chose. With the nested chains, every puzzle has a logical path.
 TEST(StepSoundness, NoStepContradictsTheSolutionOfThousandsOfPuzzles)
 {
     StdRandomGenerator random;
@@ -56,10 +57,16 @@ TEST(StepSoundness, NoStepContradictsTheSolutionOfThousandsOfPuzzles)
     for (int puzzleNumber = 0; puzzleNumber < PuzzleCount && !HasFailure(); ++puzzleNumber) {
         const Grid81 solution = MakeRandomSolution(random);
         CandidateGrid state(MinimalPuzzle(solution, random));
+        bool firstElimination = true;
         while (const std::optional<Step> easiest = FindEasiestStep(state, true)) {
             for (const TechniqueInfo& info : TechniqueTable()) {
                 std::optional<Step> step = easiest->technique == info.technique ? easiest : std::nullopt;
-                if (!step && (info.difficulty <= BaseDifficulty(Technique::DirectHiddenTriple) || easiest->placements.empty()))
+                const bool everywhere = info.difficulty <= BaseDifficulty(Technique::DirectHiddenTriple);
+                const bool forcing = info.difficulty >= BaseDifficulty(Technique::Nishio);
+                const bool nested = info.difficulty >= BaseDifficulty(Technique::NestedForcingChains);
+                const bool asked = everywhere || (easiest->placements.empty()
+                                                  && (!forcing || (firstElimination && puzzleNumber % (nested ? 500 : 10) == 0)));
+                if (!step && asked)
                     step = FindTechnique(state, info.technique);
                 if (!step)
                     continue;
@@ -73,6 +80,7 @@ TEST(StepSoundness, NoStepContradictsTheSolutionOfThousandsOfPuzzles)
                     EXPECT_TRUE(state.Has(removed.cell, removed.digit) && removed.digit != solution[removed.cell])
                         << removed.cell;
             }
+            firstElimination = firstElimination && !easiest->placements.empty();
             ApplyStep(state, *easiest);
         }
         if (state.IsFull()) {
@@ -82,6 +90,5 @@ TEST(StepSoundness, NoStepContradictsTheSolutionOfThousandsOfPuzzles)
     }
     for (const TechniqueInfo& info : TechniqueTable())
         EXPECT_GT(checked[info.technique], 0) << info.name << " never came up";
-    // Most random minimal puzzles need no guessing; a solver that gives up early is wrong too.
-    EXPECT_GT(solvedByLogic, PuzzleCount * 3 / 4);
+    EXPECT_EQ(solvedByLogic, PuzzleCount);
 }
