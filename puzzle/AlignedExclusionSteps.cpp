@@ -14,15 +14,6 @@
 
 namespace {
 
-std::vector<int> DigitsOf(DigitMask mask)
-{
-    std::vector<int> digits;
-    for (int digit = 1; digit <= 9; ++digit)
-        if ((mask & DigitBit(digit)) != 0)
-            digits.push_back(digit);
-    return digits;
-}
-
 // The empty cells with two or three digits left, which alone can rule out ways to fill two or
 // three cells.
 CellSet FewDigitCells(const CandidateGrid& grid)
@@ -36,12 +27,16 @@ CellSet FewDigitCells(const CandidateGrid& grid)
     return cells;
 }
 
+struct Excluder {
+    int cell;
+    unsigned seen;  // bit i: it sees the i-th aligned cell
+};
+
 class Exclusion {
 public:
     // `fewDigits`: FewDigitCells of the grid.
     Exclusion(const CandidateGrid& grid, std::vector<int> cells, const CellSet& fewDigits) : m_grid(grid), m_cells(std::move(cells))
     {
-        m_excluders.reserve(16);
         // The cells that may rule out a way: seeing two or more of the aligned cells, with no
         // more digits than those could take from them.
         CellSet seenTwice;
@@ -53,12 +48,12 @@ public:
             for (size_t i = 0; i < m_cells.size(); ++i)
                 if (Sees(cell, m_cells[i]))
                     seen |= 1u << i;
-            if (CountDigits(grid.Candidates(cell)) <= BitCount(seen))
-                m_excluders.push_back({cell, seen});
+            if (CountDigits(grid.Candidates(cell)) <= BitCount(seen) && m_excluderCount < m_excluders.size())
+                m_excluders[m_excluderCount++] = {cell, seen};
         }
     }
 
-    bool CanExclude() const { return !m_excluders.empty(); }
+    bool CanExclude() const { return m_excluderCount > 0; }
 
     // The removals: each aligned cell's digits that no allowed way gives it.
     std::optional<Step> Find(Technique technique)
@@ -68,10 +63,13 @@ public:
         for (size_t i = 0; i < m_cells.size(); ++i) {
             // Only a cell that sees this one and could take the digit rules out its ways.
             DigitMask excluded = 0;
-            for (const auto& [cell, seen] : m_excluders)
-                if ((seen & (1u << i)) != 0)
-                    excluded |= m_grid.Candidates(cell);
-            for (const int digit : DigitsOf(DigitMask(m_grid.Candidates(m_cells[i]) & excluded))) {
+            for (size_t e = 0; e < m_excluderCount; ++e)
+                if ((m_excluders[e].seen & (1u << i)) != 0)
+                    excluded |= m_grid.Candidates(m_excluders[e].cell);
+            for (unsigned bits = m_grid.Candidates(m_cells[i]) & excluded; bits != 0; bits &= bits - 1) {
+                const int digit = std::countr_zero(bits);
+                if (!EnoughExcluders(i, digit))
+                    continue;
                 m_rejecting.clear();
                 if (AnyAllowed(0, i, digit, values))
                     continue;
@@ -95,6 +93,30 @@ public:
     }
 
 private:
+    // Whether the excluders could rule out as many ways as put `digit` in the i-th cell: each
+    // rules out at most the ways that give the cells it sees its digits.
+    bool EnoughExcluders(size_t i, int digit) const
+    {
+        int ways = 1;
+        for (size_t j = 0; j < m_cells.size(); ++j)
+            if (j != i)
+                ways *= CountDigits(m_grid.Candidates(m_cells[j]));
+        int ruledOut = 0;
+        for (size_t e = 0; e < m_excluderCount; ++e) {
+            const DigitMask digits = m_grid.Candidates(m_excluders[e].cell);
+            const unsigned seen = m_excluders[e].seen;
+            if ((seen & (1u << i)) != 0 && (digits & DigitBit(digit)) == 0)
+                continue;
+            // The ways it rules out: one for each digit of the aligned cells it does not see.
+            int ways = 1;
+            for (size_t j = 0; j < m_cells.size(); ++j)
+                if (j != i && (seen & (1u << j)) == 0)
+                    ways *= CountDigits(m_grid.Candidates(m_cells[j]));
+            ruledOut += ways * (BitCount(seen & ~(1u << i)) == 2 ? 2 : 1);
+        }
+        return ruledOut >= ways;
+    }
+
     // True when some way to fill the cells from the i-th on, with `digit` in the `fixed`-th,
     // is allowed.
     bool AnyAllowed(size_t i, size_t fixed, int digit, std::vector<int>& values)
@@ -119,13 +141,13 @@ private:
     // No cell that sees some of the aligned cells is left without a digit.
     bool Allowed(const std::vector<int>& values)
     {
-        for (const auto& [cell, seen] : m_excluders) {
+        for (size_t e = 0; e < m_excluderCount; ++e) {
             DigitMask taken = 0;
             for (size_t j = 0; j < values.size(); ++j)
-                if ((seen & (1u << j)) != 0)
+                if ((m_excluders[e].seen & (1u << j)) != 0)
                     taken |= DigitBit(values[j]);
-            if ((m_grid.Candidates(cell) & ~taken) == 0) {
-                m_rejecting.push_back(cell);
+            if ((m_grid.Candidates(m_excluders[e].cell) & ~taken) == 0) {
+                m_rejecting.push_back(m_excluders[e].cell);
                 return false;
             }
         }
@@ -134,7 +156,8 @@ private:
 
     const CandidateGrid& m_grid;
     std::vector<int> m_cells;
-    std::vector<std::pair<int, unsigned>> m_excluders;  // a cell and which aligned cells it sees
+    std::array<Excluder, 48> m_excluders{};
+    size_t m_excluderCount = 0;
     std::vector<int> m_rejecting;  // the cells that ruled out ways in the last search
 };
 

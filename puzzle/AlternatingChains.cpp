@@ -43,44 +43,32 @@ Step ChainStepOf(Technique technique, int difficulty, std::vector<ChainLink> lin
     return step;
 }
 
-}  // namespace
-
-namespace {
-
-// The shortest chain of at most `longest` links, or with `first` the first one found; a
-// shorter chain must be rated lower than one found to replace it.
-std::optional<Step> ShortestChain(const CandidateGrid& grid, Technique technique, unsigned kinds, int longest, bool first)
+// The shortest chain of at most `longest` links, the first in the order of the candidates
+// when several are as short: all assumptions are walked at once, link by link.
+std::optional<Step> ShortestChain(const CandidateGrid& grid, Technique technique, unsigned kinds, int longest)
 {
     const ChainGraph graph(grid, kinds);
-    ChainSearch search(graph);
-    const int base = BaseDifficulty(technique);
-    std::optional<Step> best;
-    for (int cell = 0; cell < 81; ++cell) {
-        for (int digit = 1; digit <= 9; ++digit) {
-            if (!grid.Has(cell, digit))
+    std::vector<int> assumptions;
+    for (int cell = 0; cell < 81; ++cell)
+        for (int digit = 1; digit <= 9; ++digit)
+            if (grid.Has(cell, digit))
+                for (const bool holds : {true, false})
+                    assumptions.push_back(Literal(cell, digit, holds));
+    ParallelWalk walk(graph, assumptions);
+    for (int links = 1; links <= longest && walk.Advance(); ++links) {
+        for (size_t i = 0; i < assumptions.size(); ++i) {
+            const int assumption = assumptions[i];
+            if (!walk.ReachedNow(Negated(assumption), i))
                 continue;
-            for (const bool holds : {true, false}) {
-                const int assumption = Literal(cell, digit, holds);
-                int links = -1;
-                search.Walk(assumption, longest, [&](int literal, int length) {
-                    if (literal == Negated(assumption))
-                        links = length;
-                    return links >= 0;
-                });
-                if (links < 0)
-                    continue;
-                best = ChainStepOf(technique, SizedDifficulty(base, ChainSize(links)),
-                                   search.Path(assumption, Negated(assumption)));
-                best->size = ChainSize(links);
-                if (first)
-                    return best;
-                // Only a shorter chain is easier; the next must be rated lower.
-                while (longest > 0 && SizedDifficulty(base, ChainSize(longest)) >= best->difficulty)
-                    --longest;
-            }
+            ChainSearch search(graph);
+            search.Walk(assumption, links, [&](int literal, int) { return literal == Negated(assumption); });
+            Step step = ChainStepOf(technique, SizedDifficulty(BaseDifficulty(technique), ChainSize(links)),
+                                    search.Path(assumption, Negated(assumption)));
+            step.size = ChainSize(links);
+            return step;
         }
     }
-    return best;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -91,11 +79,11 @@ std::optional<Step> FindForcingChain(const CandidateGrid& grid, Technique techni
     int longest = 0;
     while (SizedDifficulty(BaseDifficulty(technique), ChainSize(longest + 1)) < below && longest < 200)
         ++longest;
-    return ShortestChain(grid, technique, kinds, longest, false);
+    return ShortestChain(grid, technique, kinds, longest);
 }
 
 std::optional<Step> FindFirstChain(const CandidateGrid& grid, Technique technique, unsigned kinds, int longest)
 {
     // A chain of `links` links has a size of links - 1.
-    return ShortestChain(grid, technique, kinds, std::min(longest + 1, 200), true);
+    return ShortestChain(grid, technique, kinds, std::min(longest + 1, 200));
 }

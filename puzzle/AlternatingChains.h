@@ -9,5 +9,5 @@
 
 // The easiest chain of `technique` over the links `kinds` (LinkKind bits) rated below `below`.
 std::optional<Step> FindForcingChain(const CandidateGrid& grid, Technique technique, unsigned kinds, int below);
-// The first chain found of size at most `longest`, for the links of nested chains.
+// The shortest chain if its size is at most `longest`, for the links of nested chains.
 std::optional<Step> FindFirstChain(const CandidateGrid& grid, Technique technique, unsigned kinds, int longest);

@@ -62,32 +62,44 @@ std::vector<CellDigit> LoopRemovals(const CandidateGrid& grid, const std::vector
 std::optional<Step> FindCycle(const CandidateGrid& grid, Technique technique, unsigned kinds, int below)
 {
     const ChainGraph graph(grid, kinds);
-    ChainSearch search(graph);
     const int base = BaseDifficulty(technique);
     int longest = 0;
     while (SizedDifficulty(base, CycleSize(longest + 1)) < below && longest < 200)
         ++longest;
-    std::optional<Step> best;
+    // From every "A does not hold" at once; a candidate that holds and rules A out closes the
+    // loop with one more link.
+    std::vector<int> starts;
+    std::vector<int> startOf(LiteralCount, -1);
     for (int cell = 0; cell < 81; ++cell) {
         for (int digit = 1; digit <= 9; ++digit) {
-            if (!grid.Has(cell, digit))
-                continue;
-            const int start = Literal(cell, digit, false);
-            // A candidate that holds and rules the start out closes the loop with one more link.
-            search.Walk(start, longest - 1, [&](int literal, int links) {
-                if (!Holds(literal) || links < 3)
-                    return false;
-                const ChainEdge* edge = graph.begin(literal);
-                while (edge != graph.end(literal) && edge->to != start)
-                    ++edge;
-                if (edge == graph.end(literal))
-                    return false;
-                std::vector<ChainLink> loop = search.Path(start, literal);
+            if (grid.Has(cell, digit)) {
+                startOf[Literal(cell, digit, false)] = int(starts.size());
+                starts.push_back(Literal(cell, digit, false));
+            }
+        }
+    }
+    std::vector<std::vector<std::pair<int, ChainEdge>>> closers(starts.size());
+    for (int literal = 1; literal < LiteralCount; literal += 2)
+        for (const ChainEdge* edge = graph.begin(literal); edge != graph.end(literal); ++edge)
+            if (startOf[edge->to] >= 0)
+                closers[size_t(startOf[edge->to])].push_back({literal, *edge});
+    ParallelWalk walk(graph, starts);
+    ChainSearch search(graph);
+    for (int links = 1; links < longest && walk.Advance(); ++links) {
+        if (links < 3)
+            continue;
+        for (size_t i = 0; i < starts.size(); ++i) {
+            for (const auto& [closer, edge] : closers[i]) {
+                if (!walk.ReachedNow(closer, i))
+                    continue;
+                const int start = starts[i];
+                search.Walk(start, links, [&](int literal, int) { return literal == closer; });
+                std::vector<ChainLink> loop = search.Path(start, closer);
                 if (!IsSimple(loop))
-                    return false;
+                    continue;
                 std::vector<CellDigit> removals = LoopRemovals(grid, loop);
                 if (removals.empty())
-                    return false;
+                    continue;
                 Step step;
                 step.technique = technique;
                 step.size = CycleSize(links + 1);
@@ -100,15 +112,12 @@ std::optional<Step> FindCycle(const CandidateGrid& grid, Technique technique, un
                         ReadDigit(step, link.candidate.digit, UnitSet(link.unit));
                 }
                 // The loop's first strong link closes it: "A does not hold" follows from the last.
-                loop.front().reason = edge->reason;
+                loop.front().reason = edge.reason;
                 step.chain = std::move(loop);
                 step.eliminations = std::move(removals);
-                best = std::move(step);
-                while (longest > 0 && SizedDifficulty(base, CycleSize(longest)) >= best->difficulty)
-                    --longest;
-                return true;
-            });
+                return step;
+            }
         }
     }
-    return best;
+    return std::nullopt;
 }

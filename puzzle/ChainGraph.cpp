@@ -63,3 +63,52 @@ std::vector<ChainLink> ChainSearch::Path(int assumption, int last) const
     std::reverse(links.begin(), links.end());
     return links;
 }
+
+ParallelWalk::ParallelWalk(const ChainGraph& graph, std::vector<int> assumptions)
+    : m_graph(graph), m_assumptions(std::move(assumptions)), m_words((m_assumptions.size() + 63) / 64),
+      m_visited(size_t(LiteralCount) * m_words, 0), m_frontier(m_visited.size(), 0), m_next(m_visited.size(), 0)
+{
+    for (size_t i = 0; i < m_assumptions.size(); ++i) {
+        const size_t at = size_t(m_assumptions[i]) * m_words + i / 64;
+        m_visited[at] |= std::uint64_t(1) << (i % 64);
+        m_frontier[at] |= std::uint64_t(1) << (i % 64);
+        if (std::find(m_active.begin(), m_active.end(), m_assumptions[i]) == m_active.end())
+            m_active.push_back(m_assumptions[i]);
+    }
+}
+
+bool ParallelWalk::Advance()
+{
+    m_touched.clear();
+    for (const int literal : m_active) {
+        const std::uint64_t* from = &m_frontier[size_t(literal) * m_words];
+        for (const ChainEdge* edge = m_graph.begin(literal); edge != m_graph.end(literal); ++edge) {
+            std::uint64_t* to = &m_next[size_t(edge->to) * m_words];
+            bool touched = false;
+            for (size_t w = 0; w < m_words; ++w) {
+                touched = touched || to[w] != 0;
+                to[w] |= from[w];
+            }
+            if (!touched)
+                m_touched.push_back(edge->to);
+        }
+        std::fill(m_frontier.begin() + std::ptrdiff_t(size_t(literal) * m_words),
+                  m_frontier.begin() + std::ptrdiff_t(size_t(literal + 1) * m_words), 0);
+    }
+    m_active.clear();
+    for (const int literal : m_touched) {
+        std::uint64_t* next = &m_next[size_t(literal) * m_words];
+        std::uint64_t* visited = &m_visited[size_t(literal) * m_words];
+        std::uint64_t* frontier = &m_frontier[size_t(literal) * m_words];
+        bool any = false;
+        for (size_t w = 0; w < m_words; ++w) {
+            frontier[w] = next[w] & ~visited[w];
+            visited[w] |= frontier[w];
+            next[w] = 0;
+            any = any || frontier[w] != 0;
+        }
+        if (any)
+            m_active.push_back(literal);
+    }
+    return !m_active.empty();
+}

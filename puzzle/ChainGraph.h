@@ -96,5 +96,31 @@ private:
     std::vector<int> m_next;
 };
 
+// Breadth-first walks from many assumptions at once, one bit per assumption in each literal's
+// words: after each layer, which assumptions reached which literals first in that layer.
+class ParallelWalk {
+public:
+    ParallelWalk(const ChainGraph& graph, std::vector<int> assumptions);
+
+    // Walks one more link; false when no literal was newly reached.
+    bool Advance();
+    // True when the last layer first reached `literal` from assumptions[i].
+    bool ReachedNow(int literal, size_t i) const
+    {
+        return (m_frontier[size_t(literal) * m_words + i / 64] >> (i % 64) & 1u) != 0;
+    }
+    const std::vector<int>& Assumptions() const { return m_assumptions; }
+
+private:
+    const ChainGraph& m_graph;
+    std::vector<int> m_assumptions;
+    size_t m_words;
+    std::vector<std::uint64_t> m_visited;   // per literal, the assumptions that reached it
+    std::vector<std::uint64_t> m_frontier;  // per literal, those that reached it in the last layer
+    std::vector<std::uint64_t> m_next;
+    std::vector<int> m_active;              // the literals with a non-empty frontier
+    std::vector<int> m_touched;
+};
+
 // The link of a literal in a chain's text.
 ChainLink LinkOf(int literal, ChainReason reason, int unit, int branch);

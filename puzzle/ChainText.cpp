@@ -2,6 +2,8 @@
 #include "StepWords.h"
 #include "TechniqueTexts.h"
 
+#include <string_view>
+
 namespace {
 
 std::string Holding(const ChainLink& link, CellNaming naming)
@@ -62,18 +64,47 @@ std::string Because(const ChainLink& link, CellNaming naming)
     }
 }
 
-// "the 1, the 5 or the 8".
-std::string Choices(const std::vector<std::string>& items)
+// "a, b or c", with `separator` between the others.
+std::string Choices(const std::vector<std::string>& items, std::string_view separator = ", ")
 {
     std::string text;
     for (size_t i = 0; i < items.size(); ++i)
-        text += (i == 0 ? "" : i + 1 == items.size() ? " or " : ", ") + items[i];
+        text += (i == 0 ? "" : i + 1 == items.size() ? " or " : std::string(separator)) + items[i];
     return text;
 }
 
-std::string Capital(std::string text)
+// Links that rule out one digit in several cells, or several digits in one cell, in a row.
+bool SameGroup(const ChainLink& first, const ChainLink& link)
 {
-    return Capitalised(text);
+    if (link.holds || first.holds || link.reason != first.reason || link.branch != first.branch)
+        return false;
+    if (link.reason == ChainReason::SeesDigit)
+        return link.candidate.digit == first.candidate.digit;
+    return link.reason == ChainReason::SameCell && link.candidate.cell == first.candidate.cell;
+}
+
+// One line for links [first, last) of one group.
+std::string GroupLine(const std::vector<ChainLink>& links, size_t first, size_t last, CellNaming naming)
+{
+    const ChainLink& link = links[first];
+    if (last - first == 1)
+        return Holding(link, naming) + Because(link, naming);
+    std::vector<std::string> names;
+    if (link.reason == ChainReason::SeesDigit) {
+        for (size_t i = first; i < last; ++i)
+            names.push_back(CellName(links[i].candidate.cell, naming));
+        return JoinList(names, "; ") + " are not " + The(link.candidate.digit);
+    }
+    for (size_t i = first; i < last; ++i)
+        names.push_back(The(links[i].candidate.digit));
+    return CellName(link.candidate.cell, naming) + " is not " + Choices(names);
+}
+
+std::string Conclusion(const Step& step, CellNaming naming)
+{
+    const bool placed = !step.placements.empty();
+    const CellDigit result = placed ? step.placements.front() : step.eliminations.front();
+    return CellName(result.cell, naming) + (placed ? " is " : " is not ") + The(result.digit);
 }
 
 }  // namespace
@@ -82,8 +113,8 @@ std::string ForcingText(const Step& step, CellNaming naming)
 {
     const std::vector<ChainLink>& links = step.chain;
     std::vector<std::string> lines;
-    const std::string result = Result(step, naming);
-    lines.push_back(Capital(result) + ".");
+    const std::string conclusion = Conclusion(step, naming);
+    lines.push_back(Capitalised(conclusion) + ".");
     // Where the branches start from.
     std::vector<std::string> starts;
     for (const ChainLink& link : links)
@@ -91,17 +122,21 @@ std::string ForcingText(const Step& step, CellNaming naming)
             starts.push_back(step.shape == ChainShape::EachDigit ? The(link.candidate.digit)
                                                                    : CellName(link.candidate.cell, naming));
     if (step.shape == ChainShape::EachDigit)
-        lines.push_back(Capital(CellName(step.cells[0], naming)) + " takes " + Choices(starts) + ":");
+        lines.push_back(Capitalised(CellName(step.cells[0], naming)) + " takes " + Choices(starts) + ":");
     else if (step.shape == ChainShape::EachPlace)
-        lines.push_back("In " + UnitName(step.units[0], naming) + ", " + The(step.digits[0]) + " goes in " + Choices(starts)
-                        + ":");
-    for (size_t i = 0; i < links.size(); ++i) {
-        const ChainLink& link = links[i];
-        if (link.reason == ChainReason::Assumed) {
-            lines.push_back("If " + Holding(link, naming) + ":");
+        lines.push_back("In " + UnitName(step.units[0], naming) + ", " + The(step.digits[0]) + " goes in "
+                        + Choices(starts, "; ") + ":");
+    for (size_t i = 0; i < links.size();) {
+        if (links[i].reason == ChainReason::Assumed) {
+            lines.push_back("If " + Holding(links[i], naming) + ":");
+            ++i;
             continue;
         }
-        lines.push_back("  " + Holding(link, naming) + Because(link, naming));
+        size_t last = i + 1;
+        while (last < links.size() && SameGroup(links[i], links[last]))
+            ++last;
+        lines.push_back("  " + GroupLine(links, i, last, naming));
+        i = last;
     }
     if (step.shape == ChainShape::Contradiction) {
         if (!step.cells.empty())
@@ -113,7 +148,7 @@ std::string ForcingText(const Step& step, CellNaming naming)
             lines.push_back("  so " + CellName(links.back().candidate.cell, naming) + " both is and is not "
                             + The(links.back().candidate.digit) + ": a contradiction.");
     } else {
-        lines.push_back("Either way " + result + ".");
+        lines.push_back("Either way " + conclusion + ".");
     }
     std::string text;
     const size_t shown = lines.size() > MostLines ? MostLines - 1 : lines.size();

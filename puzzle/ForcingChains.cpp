@@ -129,7 +129,7 @@ private:
         Consequences& consequences = m_consequences[assumption];
         consequences.derived.fill(0);
         for (const int literal : m_propagation.Order())
-            if (literal != assumption)
+            if (literal != assumption && m_propagation.FollowsFromAssumption(literal))
                 consequences.derived[size_t(literal / 64)] |= std::uint64_t(1) << (literal % 64);
         if (Eager())
             KeepSizes(assumption);

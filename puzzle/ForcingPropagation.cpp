@@ -72,14 +72,17 @@ void ForcingPropagation::Derive(int literal, ChainReason reason, int unit, int w
     if (Derived(literal) || !m_contradiction.empty())
         return;
     int depth = 0;
-    for (const int parent : m_pending)
+    bool fromAssumption = m_order.empty();
+    for (const int parent : m_pending) {
         depth = std::max(depth, m_derivations[parent].depth);
+        fromAssumption = fromAssumption || m_derivations[parent].fromAssumption;
+    }
     depth += weight;
     if (depth > m_longest)
         return;
     m_stamp[literal] = m_round;
     m_derivations[literal] = {reason, std::int8_t(unit), technique, int(m_parents.size()), int(m_pending.size()),
-                              weight, pattern,           int(m_order.size()), depth};
+                              weight, pattern,           int(m_order.size()), depth, fromAssumption};
     m_parents.insert(m_parents.end(), m_pending.begin(), m_pending.end());
     m_order.push_back(literal);
     const int cell = CellOfLiteral(literal);

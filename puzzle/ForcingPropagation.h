@@ -37,6 +37,9 @@ public:
     bool Run(int assumption, int longest = 1 << 20);
 
     bool Derived(int literal) const { return m_stamp[literal] == m_round; }
+    // True when `literal` was derived by the last run from its assumption, not from a pattern
+    // that the grid showed without it.
+    bool FollowsFromAssumption(int literal) const { return Derived(literal) && m_derivations[literal].fromAssumption; }
     // Every literal derived by the last run, in the order derived (the assumption first).
     const std::vector<int>& Order() const { return m_order; }
     // The contradiction of the last run, empty when none: a literal derived both ways (the
@@ -68,6 +71,7 @@ private:
         int pattern = -1;     // Pattern, Nested: the index of the step in m_patterns
         int order = 0;        // its place in m_order
         int depth = 0;        // the size of its longest line of ancestors, which its proof's size exceeds
+        bool fromAssumption = true;  // the assumption is among its ancestors
     };
 
     // Derives `literal` from the literals m_pending holds.
