@@ -1,7 +1,9 @@
 // The About box, laid out like the rest of the windows in dialog units.
 #include "CAboutDlg.h"
 
+#include "ControlIds.h"
 #include "DialogUnits.h"
+#include "PlayerTexts.h"
 #include "Resources.h"
 
 #include <QLabel>
@@ -9,7 +11,7 @@
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("About Tessaly"));
+    setWindowTitle(Text(kAboutTitle));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     const QIcon icon = TessalyIcon();
@@ -19,18 +21,18 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     setFont(DialogFont(font()));
 
     auto* iconLabel = new QLabel(this);
-    iconLabel->setObjectName(QStringLiteral("128"));
+    iconLabel->setObjectName(QString::number(IDR_MAINFRAME));
     const QRect iconRect = DialogUnitsToPixels(11, 17, 20, 20);
     iconLabel->setGeometry(iconRect.left(), iconRect.top(), 32, 32);  // the icon's own size
     iconLabel->setPixmap(icon.pixmap(32, 32));
 
-    auto* version = new QLabel(QStringLiteral("Tessaly Version 1.0"), this);
-    version->setObjectName(QStringLiteral("-1"));
+    auto* version = new QLabel(Text(kVersionText), this);
+    version->setObjectName(QString::number(IDC_STATIC));
     version->setTextFormat(Qt::PlainText);
     version->setGeometry(DialogUnitsToPixels(40, 10, 119, 8));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("1"));
+    auto* ok = new QPushButton(Text(kOkCaption), this);
+    ok->setObjectName(QString::number(IDOK));
     ok->setGeometry(DialogUnitsToPixels(178, 7, 50, 14));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -9,7 +9,7 @@
 
 bool CheckDataFile(const QString& appDir, UiSeam& ui)
 {
-    if (QFileInfo(QDir(appDir).filePath(QStringLiteral("data.dat"))).isFile())
+    if (QFileInfo::exists(QDir(appDir).filePath(QStringLiteral("data.dat"))))
         return true;
     ui.ShowMessage(QString::fromUtf8(MissingDataMessage));
     return false;
@@ -20,6 +20,9 @@ int CGameApp::InitInstance()
     if (!CheckDataFile(m_appDir, m_ui))
         return 1;
     CMainDlg dialog(m_ui, m_appDir);
+    // Over the start-up deal, which stays when the file cannot be loaded.
+    if (!m_gameFile.isEmpty())
+        dialog.LoadGameFrom(m_gameFile);
     dialog.exec();
     return 0;
 }

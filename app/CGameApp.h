@@ -9,13 +9,16 @@ class UiSeam;
 inline constexpr const char* MissingDataMessage =
     "data.dat file was removed, please reinstall Tessaly for windows\nProgram quit now";
 
-// True when `appDir` holds data.dat; otherwise tells the player through `ui` and is false.
+// True when `appDir` holds something named data.dat; otherwise tells the player through `ui` and
+// is false. Whether it can be read is left to the first deal, which says so in the open window.
 bool CheckDataFile(const QString& appDir, UiSeam& ui);
 
 class CGameApp {
 public:
-    // `appDir`: the executable's folder, without a trailing separator.
-    CGameApp(UiSeam& ui, QString appDir) : m_ui(ui), m_appDir(std::move(appDir)) {}
+    // `appDir`: the executable's folder, without a trailing separator. `gameFile`: a saved
+    // game to open instead of the start-up deal, or empty.
+    CGameApp(UiSeam& ui, QString appDir, QString gameFile = {})
+        : m_ui(ui), m_appDir(std::move(appDir)), m_gameFile(std::move(gameFile)) {}
 
     // Runs the game window modally when data.dat is there; returns the exit code, 0 when
     // the game ran, 1 when data.dat is missing (no window opens then).
@@ -24,4 +27,5 @@ public:
 private:
     UiSeam& m_ui;
     QString m_appDir;
+    QString m_gameFile;
 };

@@ -1,13 +1,16 @@
 // Building the game window, Quick Game, About and the quit question.
 #include "CMainDlg.h"
 
-#include "BoardGrid.h"
 #include "CAboutDlg.h"
 #include "CBoardWnd.h"
+#include "ControlIds.h"
 #include "DialogUnits.h"
 #include "KeyReleaseFilter.h"
 #include "LevelList.h"
+#include "PlayerTexts.h"
+#include "PuzzleFile.h"
 #include "Resources.h"
+#include "SavedGameDrop.h"
 #include "UiSeam.h"
 
 #include <QCheckBox>
@@ -33,42 +36,39 @@ struct ControlSpec {
 };
 
 // The window's controls in layout order, which is also the tab order.
-constexpr ControlSpec Controls[] = {
-    {1012, ControlKind::ListBox, "", 140, 316, 108, 44, true},
-    {1007, ControlKind::PushButton, "Quick Game", 139, 364, 108, 15, true},
-    {1003, ControlKind::PushButton, "Save Game", 0, 297, 108, 15, true},
-    {1004, ControlKind::PushButton, "Load Game", 0, 315, 108, 15, true},
-    {1011, ControlKind::PushButton, "Give me some help!", 283, 297, 108, 15, true},
-    {1008, ControlKind::PushButton, "Done! Am I Right?", 283, 316, 108, 15, true},
-    {1009, ControlKind::PushButton, "Print to Paper", 283, 335, 108, 15, true},
-    {1001, ControlKind::EditBox, "", 252, 319, 18, 16, false},
-    {1000, ControlKind::StaticText, "Static", 0, 1, 391, 294, true},
-    {1005, ControlKind::PushButton, "New Game", 110, 313, 46, 15, false},
-    {1006, ControlKind::PushButton, "GetAnswer", 109, 330, 56, 15, false},
-    {-1, ControlKind::StaticText,
-     "Use mouse to highlight the grid, then press Number key to input the number(1-9)\nPress 0 to clear the grid",
-     2, 382, 389, 20, true},
-    {1014, ControlKind::PushButton, "Get Result", 138, 296, 112, 13, true},
-    {1017, ControlKind::CheckBox, "Show small number", 283, 357, 98, 10, true},
-    {1013, ControlKind::PushButton, "Input game -> Solve", 0, 333, 108, 15, true},
+constexpr ControlSpec kControls[] = {
+    {IDC_LEVEL_LIST, ControlKind::ListBox, "", 140, 316, 108, 44, true},
+    {IDC_QUICK_GAME, ControlKind::PushButton, kQuickGameCaption, 139, 364, 108, 15, true},
+    {IDC_SAVE_GAME, ControlKind::PushButton, kSaveGameCaption, 0, 297, 108, 15, true},
+    {IDC_LOAD_GAME, ControlKind::PushButton, kLoadGameCaption, 0, 315, 108, 15, true},
+    {IDC_GIVE_HELP, ControlKind::PushButton, kGiveHelpCaption, 283, 297, 108, 15, true},
+    {IDC_DONE, ControlKind::PushButton, kDoneCaption, 283, 316, 108, 15, true},
+    {IDC_PRINT_TO_PAPER, ControlKind::PushButton, kPrintToPaperCaption, 283, 335, 108, 15, true},
+    {IDC_HIDDEN_EDIT, ControlKind::EditBox, "", 252, 319, 18, 16, false},
+    {IDC_BOARD_FRAME, ControlKind::StaticText, kFrameCaption, 0, 1, 391, 294, true},
+    {IDC_NEW_GAME, ControlKind::PushButton, kNewGameCaption, 110, 313, 46, 15, false},
+    {IDC_GET_ANSWER, ControlKind::PushButton, kGetAnswerCaption, 109, 330, 56, 15, false},
+    {IDC_STATIC, ControlKind::StaticText, kInstructions, 2, 382, 389, 20, true},
+    {IDC_GET_RESULT, ControlKind::PushButton, kGetResultCaption, 138, 296, 112, 13, true},
+    {IDC_SHOW_SMALL, ControlKind::CheckBox, kShowSmallCaption, 283, 357, 98, 10, true},
+    {IDC_INPUT_GAME, ControlKind::PushButton, kInputGameCaption, 0, 333, 108, 15, true},
 };
 
-const char* const LevelNames[] = {"Very Easy", "Easy", "Normal", "Hard", "Hell"};
-
-constexpr int GameButtons[] = {1003, 1004, 1014, 1011, 1008, 1009};
+constexpr int kGameButtons[] = {IDC_SAVE_GAME, IDC_LOAD_GAME, IDC_GET_RESULT, IDC_GIVE_HELP, IDC_DONE,
+                                IDC_PRINT_TO_PAPER};
 
 // The board frame's size in pixels; the client is one pixel wider than the layout's 587
 // so the whole frame fits.
-constexpr int BoardWidth = 588;
-constexpr int BoardHeight = 442;
-constexpr int ClientWidth = 588;
-constexpr int ClientHeight = 663;
+constexpr int kBoardWidth = 588;
+constexpr int kBoardHeight = 442;
+constexpr int kClientWidth = 588;
+constexpr int kClientHeight = 663;
 
-constexpr int PuzzleLinesInUse = 50;
+constexpr int kPuzzleLinesInUse = 50;
 
 QWidget* CreateControl(const ControlSpec& spec, QWidget* parent)
 {
-    const QString caption = QString::fromUtf8(spec.caption);
+    const QString caption = Text(spec.caption);
     QWidget* control = nullptr;
     switch (spec.kind) {
     case ControlKind::ListBox:
@@ -104,27 +104,27 @@ QWidget* CreateControl(const ControlSpec& spec, QWidget* parent)
 }  // namespace
 
 CMainDlg::CMainDlg(UiSeam& ui, const QString& appDir, RandomGenerator& random)
-    : CBitmapDialog(QString::fromLatin1(BackgroundPicturePath), nullptr, PictureTiled),
+    : CBitmapDialog(QString::fromLatin1(kBackgroundPicturePath), nullptr, PictureTiled),
       m_appDir(appDir),
       m_ui(ui),
       m_random(random)
 {
-    setWindowTitle(QStringLiteral("Brevmark Tessaly for windows"));
+    setWindowTitle(Text(kWindowTitle));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowIcon(TessalyIcon());
-    setFixedSize(ClientWidth, ClientHeight);
+    setFixedSize(kClientWidth, kClientHeight);
 
     CreateControls();
-    CreateBoard(random);
-    for (const char* name : LevelNames)
-        m_levelList->addItem(QString::fromUtf8(name));
+    CreateBoard();
+    for (const char* name : kLevelNames)
+        m_levelList->addItem(Text(name));
     m_levelList->setCurrentRow(0);
     ConnectCommands();
     OnQuickGame();
-    m_hintsUsed = 0;
-    m_showSmallCheck->setChecked(true);  // as the board's own small-digit flag starts
+    m_showSmallCheck->setChecked(m_pBoard->ShowsSmallDigits());
     new KeyReleaseFilter(this, [this](int virtualKey) { OnKeyRelease(virtualKey); });  // owned by this
+    new SavedGameDropFilter(this, [this](const QString& path) { LoadGameFrom(path); });  // owned by this
 }
 
 CMainDlg::~CMainDlg() = default;
@@ -134,7 +134,7 @@ void CMainDlg::CreateControls()
     setFont(DialogFont(font()));
 
     QWidget* previous = nullptr;
-    for (const ControlSpec& spec : Controls) {
+    for (const ControlSpec& spec : kControls) {
         QWidget* control = CreateControl(spec, this);
         if (control->focusPolicy() == Qt::NoFocus)
             continue;
@@ -142,39 +142,45 @@ void CMainDlg::CreateControls()
             setTabOrder(previous, control);
         previous = control;
     }
-    m_levelList = findChild<QListWidget*>(QStringLiteral("1012"), Qt::FindDirectChildrenOnly);
-    m_showSmallCheck = findChild<QCheckBox*>(QStringLiteral("1017"), Qt::FindDirectChildrenOnly);
+    m_levelList = static_cast<QListWidget*>(GetDlgItem(IDC_LEVEL_LIST));
+    m_showSmallCheck = static_cast<QCheckBox*>(GetDlgItem(IDC_SHOW_SMALL));
     m_levelList->setSelectionMode(QAbstractItemView::SingleSelection);
 }
 
-void CMainDlg::CreateBoard(RandomGenerator& random)
+void CMainDlg::CreateBoard()
 {
-    m_pBoard = new CBoardWnd(this, random);
-    QWidget* frame = GetDlgItem(1000);
-    frame->setGeometry(0, 0, BoardWidth, BoardHeight);
-    m_pBoard->SizeToFrame();
+    SeedFromClock(m_random);
+    m_pBoard = new CBoardWnd(this, m_game);
+    m_pBoard->setObjectName(QString::number(IDC_BOARD));
+    QWidget* frame = GetDlgItem(IDC_BOARD_FRAME);
+    frame->setGeometry(0, 0, kBoardWidth, kBoardHeight);
     const QRect frameRect = frame->geometry();
+    m_pBoard->SizeToFrame(frameRect);
     m_pBoard->CreateCells(Rect{frameRect.left(), frameRect.top(), frameRect.left() + frameRect.width(),
                                frameRect.top() + frameRect.height()});
-    m_pBoard->RenderBoard();
     m_pBoard->show();
     m_pBoard->raise();
+    connect(m_pBoard, &CBoardWnd::SmallDigitClicked, this,
+            [this](int cell, int digit) { m_game.ToggleMark(cell, digit); });
+    m_game.Subscribe([this] { ShowEntryState(); });
 }
 
 void CMainDlg::ConnectCommands()
 {
     const auto button = [this](int id) { return static_cast<QPushButton*>(GetDlgItem(id)); };
-    connect(button(1003), &QPushButton::clicked, this, &CMainDlg::OnSaveGame);
-    connect(button(1004), &QPushButton::clicked, this, &CMainDlg::OnLoadGame);
-    connect(button(1005), &QPushButton::clicked, this, &CMainDlg::OnNewGame);
-    connect(button(1006), &QPushButton::clicked, this, &CMainDlg::OnGetAnswer);
-    connect(button(1007), &QPushButton::clicked, this, &CMainDlg::OnQuickGame);
-    connect(button(1008), &QPushButton::clicked, this, &CMainDlg::OnDone);
-    connect(button(1009), &QPushButton::clicked, this, &CMainDlg::OnPrintToPaper);
-    connect(button(1011), &QPushButton::clicked, this, &CMainDlg::OnGiveHelp);
-    connect(button(1014), &QPushButton::clicked, this, &CMainDlg::OnGetResult);
+    connect(button(IDC_SAVE_GAME), &QPushButton::clicked, this, &CMainDlg::OnSaveGame);
+    connect(button(IDC_LOAD_GAME), &QPushButton::clicked, this, &CMainDlg::OnLoadGame);
+    connect(button(IDC_NEW_GAME), &QPushButton::clicked, this, &CMainDlg::OnNewGame);
+    connect(button(IDC_GET_ANSWER), &QPushButton::clicked, this, &CMainDlg::OnGetAnswer);
+    connect(button(IDC_QUICK_GAME), &QPushButton::clicked, this, &CMainDlg::OnQuickGame);
+    connect(button(IDC_DONE), &QPushButton::clicked, this, &CMainDlg::OnDone);
+    connect(button(IDC_PRINT_TO_PAPER), &QPushButton::clicked, this, &CMainDlg::OnPrintToPaper);
+    connect(button(IDC_GIVE_HELP), &QPushButton::clicked, this, &CMainDlg::OnGiveHelp);
+    connect(button(IDC_GET_RESULT), &QPushButton::clicked, this, &CMainDlg::OnGetResult);
     connect(m_showSmallCheck, &QCheckBox::clicked, this, &CMainDlg::OnShowSmall);
-    connect(button(1013), &QPushButton::clicked, this, &CMainDlg::OnInputGame);
+    connect(button(IDC_INPUT_GAME), &QPushButton::clicked, this, &CMainDlg::OnInputGame);
+    // The worker's last step only emits; the outcome is taken on the window's thread.
+    connect(this, &CMainDlg::SolveFinished, this, &CMainDlg::OnSolveFinished, Qt::QueuedConnection);
 }
 
 QWidget* CMainDlg::GetDlgItem(int id) const
@@ -189,37 +195,38 @@ void CMainDlg::FocusLevelList()
 
 void CMainDlg::EnableGameButtons(bool enable)
 {
-    for (const int id : GameButtons)
+    for (const int id : kGameButtons)
         GetDlgItem(id)->setEnabled(enable);
-    if (enable) {
-        static_cast<QPushButton*>(GetDlgItem(1013))->setText(QStringLiteral("Input game -> Solve"));
-        m_enteringGame = false;
-    }
+}
+
+void CMainDlg::ShowEntryState()
+{
+    const char* caption = m_game.IsEnteringPuzzle() ? kSolveCaption : kInputGameCaption;
+    static_cast<QPushButton*>(GetDlgItem(IDC_INPUT_GAME))->setText(Text(caption));
 }
 
 void CMainDlg::OnQuickGame()
 {
     const int index = m_levelList->currentRow();
     if (index < 0 || m_levelList->selectedItems().isEmpty()) {
-        m_ui.ShowMessage(QStringLiteral("Please select a game level"));
+        m_ui.ShowMessage(Text(kSelectLevel));
         FocusLevelList();
         return;
     }
     const QString path = m_appDir + QStringLiteral("/data.dat");
     // The line is drawn before the level pattern's draws, which fixes each game's numbers.
-    const int lineNumber = RandomBelow(m_random, PuzzleLinesInUse) + 1;
+    const int lineNumber = RandomBelow(m_random, kPuzzleLinesInUse) + 1;
     const int level = index + 1;
-    if (m_pBoard->LoadPuzzle(QFile::encodeName(path).toStdString(), lineNumber, level)) {
-        // The buttons are always enabled; this also ends a puzzle entry, which a Quick Game
-        // that could not deal leaves running.
-        EnableGameButtons(true);
-        m_level = level;
-        m_hintsUsed = 0;
-        ++m_gameGeneration;
-    } else if (IsBoardEmpty(*m_pBoard)) {
-        m_ui.ShowMessage(QStringLiteral("error! can't read data.dat"));
+    const DealResult dealt = DealPuzzle(QFile::encodeName(path).toStdString(), lineNumber, level, m_random);
+    if (dealt.game) {
+        m_game.Deal(*dealt.game, level);  // also ends a puzzle entry, which a failed deal leaves running
+        EnableGameButtons(true);  // they are always enabled
+    } else if (dealt.error == PuzzleFileError::DamagedLine) {
+        m_ui.ShowMessage(Text(kDataFileDamaged));
+    } else if (m_game.IsEmpty()) {
+        m_ui.ShowMessage(Text(kCannotReadDataFile));
     } else {
-        m_ui.ShowMessage(QStringLiteral("error! can't read data.dat, the game on the board stays"));
+        m_ui.ShowMessage(Text(kCannotReadDataFileGameStays));
     }
     FocusLevelList();
 }
@@ -230,7 +237,7 @@ void CMainDlg::accept()
 
 void CMainDlg::reject()
 {
-    if (m_ui.AskQuestion(QStringLiteral("Are you sure to quit?"), QStringLiteral("Question")))
+    if (m_ui.AskQuestion(Text(kQuitQuestion), Text(kQuestionCaption)))
         CBitmapDialog::reject();
 }
 
@@ -255,7 +262,7 @@ void CMainDlg::contextMenuEvent(QContextMenuEvent* event)
 
 void CMainDlg::FillContextMenu(QMenu& menu)
 {
-    menu.addAction(QStringLiteral("&About Tessaly..."), this, &CMainDlg::ShowAbout);
+    menu.addAction(Text(kAboutEntry), this, &CMainDlg::ShowAbout);
 }
 
 void CMainDlg::ShowAbout()

@@ -2,13 +2,12 @@
 #pragma once
 
 #include "CBitmapDialog.h"
+#include "Game.h"
 #include "Grid81.h"
 #include "Random.h"
 #include "SolveWorker.h"
 
 #include <QString>
-
-#include <string>
 
 class CBoardWnd;
 class QCheckBox;
@@ -21,19 +20,17 @@ class CMainDlg : public CBitmapDialog {
 public:
     // Builds the whole window and deals the first Quick Game. `appDir` is the folder of
     // the executable (without a trailing separator), where data.dat and print.bmp live;
-    // `random` feeds the board and Quick Game, and `ui` opens every modal window.
+    // `random`, seeded from the clock when the board is created, feeds Quick Game and New
+    // Game, and `ui` opens every modal window.
     CMainDlg(UiSeam& ui, const QString& appDir, RandomGenerator& random = GameRandom());
     ~CMainDlg() override;
 
-    // Enables the buttons 1003, 1004, 1014, 1011, 1008 and 1009, in this order, and when
-    // enabling also sets the caption of 1013 back to "Input game -> Solve".
+    // Enables Save Game, Load Game, Get Result, help, Done and Print to Paper, in this order.
     void EnableGameButtons(bool enable);
 
     // The keyboard entry for one released key, by virtual-key code (see VirtualKey.h).
     void OnKeyRelease(int virtualKey);
-    // Space: reveals the solution's digit in the selected cell, up to three times a game.
-    // Nothing happens, and no hint is used, on a given cell or where the solution has no
-    // digit (a New Game grid leaves such cells).
+    // Space: the game's hint in the selected cell, or "Press Solve first" during an entry.
     void GiveHint();
     // Every command ends here, so keys keep reaching the game.
     void FocusLevelList();
@@ -46,6 +43,9 @@ public:
     void FillBoardMenu(QMenu& menu);
     // Runs the About box; closing it leaves the game as it was.
     void ShowAbout();
+    // Load Game's work once a file is chosen, also for a game opened from the desktop: a file
+    // that cannot be read or is not a saved game leaves the game as it was and says so.
+    void LoadGameFrom(const QString& path);
 
     // The control of the layout with this id (its objectName), or null.
     QWidget* GetDlgItem(int id) const;
@@ -55,21 +55,20 @@ public:
     // Escape, the close box and Alt+F4: "Are you sure to quit?"; only Yes closes.
     void reject() override;
 
-    // What the commands work with.
+    // What the commands work with. The game changes only through its verbs; the board and
+    // the window follow its changes.
+    Game m_game;
     CBoardWnd* m_pBoard = nullptr;      // created once, lives as long as the window
     QString m_appDir;
-    int m_level = 0;                    // 1-5, the level of the last Quick Game
-    int m_hintsUsed = 0;                // hints taken in the current game, 0-3 in play
-    QListWidget* m_levelList = nullptr; // control 1012, index + 1 = level
-    QCheckBox* m_showSmallCheck = nullptr;  // control 1017
+    QListWidget* m_levelList = nullptr;     // IDC_LEVEL_LIST, index + 1 = level
+    QCheckBox* m_showSmallCheck = nullptr;  // IDC_SHOW_SMALL
     UiSeam& m_ui;
     // Solves for GetAnswer and for an entered game, one at a time.
     SolveWorker m_solveWorker;
 
-public slots:
-    // The solver's completion notice (id 1234), queued to the window from the worker thread:
-    // QMetaObject::invokeMethod(dialog, "OnTimer", Qt::QueuedConnection, Q_ARG(int, 1234)).
-    void OnTimer(int id);
+signals:
+    // Emitted by the solver's thread when its outcome can be taken; queued to OnSolveFinished.
+    void SolveFinished();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -95,30 +94,26 @@ private slots:
     void OnRedo();
     void OnKeepOnlyPossibleSmallDigits();
     void OnShowAllSmallDigits();
+    // Takes the solver's outcome on the window's thread and applies it to the game it was for.
+    void OnSolveFinished();
 
 private:
     void CreateControls();
     void ConnectCommands();
-    void CreateBoard(RandomGenerator& random);
-    // Writes `text` into the selected cell unless it is given, and redraws.
-    void SetSelectedCellText(const std::string& text);
+    void CreateBoard();
+    // IDC_INPUT_GAME's caption tells whether a puzzle is being entered.
+    void ShowEntryState();
 
     // What a running solve is for, so its outcome lands where it belongs.
     enum class SolvePurpose { CompleteBoard, SolveEnteredGame };
     // Starts solving `grid` unless a solve is running (then nothing happens).
     void StartSolve(SolvePurpose purpose, const Grid81& grid);
     void ApplySolveOutcome(const SolveOutcome& outcome);
-    void LoadGameFrom(const QString& path);
-    void BeginGameEntry();
-    void EndGameEntry();
     // During a puzzle entry: says "Press Solve first", gives the focus back and is true.
     bool RefuseDuringGameEntry();
 
     RandomGenerator& m_random;
-    // Bumped by everything that replaces the game, so a solve of an older game is dropped.
-    int m_gameGeneration = 0;
-    int m_solveGeneration = 0;
+    int m_solveSerial = 0;  // the game's serial when the running solve started
     SolvePurpose m_solvePurpose = SolvePurpose::CompleteBoard;
-    Grid81 m_solvedGrid{};         // what the running solve started from
-    bool m_enteringGame = false;   // button 1013 reads "Solve"
+    Grid81 m_solvedGrid{};  // what the running solve started from
 };

@@ -1,7 +1,7 @@
 // The board's menu and the mouse's back and forward buttons: undo, redo and the mark commands.
 #include "CMainDlg.h"
 
-#include "CBoardWnd.h"
+#include "PlayerTexts.h"
 
 #include <QAction>
 #include <QMenu>
@@ -9,11 +9,10 @@
 
 void CMainDlg::FillBoardMenu(QMenu& menu)
 {
-    // No '&' in these texts: a mnemonic would make a key do something other than an entry.
-    menu.addAction(QStringLiteral("Undo"), this, &CMainDlg::OnUndo)->setEnabled(m_pBoard->m_history.CanUndo());
-    menu.addAction(QStringLiteral("Redo"), this, &CMainDlg::OnRedo)->setEnabled(m_pBoard->m_history.CanRedo());
-    menu.addAction(QStringLiteral("Keep only possible small digits"), this, &CMainDlg::OnKeepOnlyPossibleSmallDigits);
-    menu.addAction(QStringLiteral("Show all small digits again"), this, &CMainDlg::OnShowAllSmallDigits);
+    menu.addAction(Text(kUndoEntry), this, &CMainDlg::OnUndo)->setEnabled(m_game.CanUndo());
+    menu.addAction(Text(kRedoEntry), this, &CMainDlg::OnRedo)->setEnabled(m_game.CanRedo());
+    menu.addAction(Text(kKeepOnlyPossibleEntry), this, &CMainDlg::OnKeepOnlyPossibleSmallDigits);
+    menu.addAction(Text(kShowAllSmallDigitsEntry), this, &CMainDlg::OnShowAllSmallDigits);
 }
 
 void CMainDlg::mousePressEvent(QMouseEvent* event)
@@ -28,24 +27,24 @@ void CMainDlg::mousePressEvent(QMouseEvent* event)
 
 void CMainDlg::OnUndo()
 {
-    m_pBoard->Undo();
+    m_game.Undo();
     FocusLevelList();
 }
 
 void CMainDlg::OnRedo()
 {
-    m_pBoard->Redo();
+    m_game.Redo();
     FocusLevelList();
 }
 
 void CMainDlg::OnKeepOnlyPossibleSmallDigits()
 {
-    m_pBoard->KeepOnlyPossibleSmallDigits();
+    m_game.KeepOnlyPossibleMarks();
     FocusLevelList();
 }
 
 void CMainDlg::OnShowAllSmallDigits()
 {
-    m_pBoard->ShowAllSmallDigits();
+    m_game.ShowAllMarks();
     FocusLevelList();
 }

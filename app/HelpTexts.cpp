@@ -1,14 +1,15 @@
-// What "Give me some help!" and the solve of an entered puzzle tell the player, in the screen's rows and columns.
+// What "Give me some help!", the solve of an entered puzzle and a pasted puzzle tell the player, in the screen's rows and columns.
 #include "HelpTexts.h"
 
 #include "GridUnits.h"
+#include "PlayerTexts.h"
 #include "SolutionCount.h"
 #include "StepSolver.h"
 #include "StepText.h"
 
 namespace {
 
-constexpr CellNaming ScreenNaming = CellNaming::RowsShownAsColumns;
+constexpr CellNaming kScreenNaming = CellNaming::RowsShownAsColumns;
 
 // A Grid81 row runs down the screen, a Grid81 column across it.
 std::string ScreenUnitKind(int unit)
@@ -33,32 +34,54 @@ std::string HelpText(const HelpAdvice& advice, const Grid81& board)
         return "The " + std::to_string(board[advice.cell]) + " in the highlighted cell repeats in its "
              + ScreenUnitKind(advice.unit) + ".";
     case HelpKind::WrongDigit:
-        return "The highlighted digit cannot be right: with it, the puzzle has no solution.";
+        return kWrongDigit;
     case HelpKind::NoCompletion:
-        return "No Answer";
+        return kNoAnswer;
     case HelpKind::NextDigit: {
         std::string text;
         for (const Step& step : advice.steps)
-            text += (text.empty() ? "" : "\n") + DescribeStep(step, ScreenNaming);
+            text += (text.empty() ? "" : "\n") + DescribeStep(step, kScreenNaming);
         return text;
     }
     case HelpKind::BoardComplete:
-        return "The board is complete.";
+        return kBoardComplete;
     case HelpKind::NeedsTrialAndError:
         break;
     }
-    return "No step I know of is left; the next digit needs trial and error.";
+    return kNeedsTrialAndError;
 }
 
 std::string SolvedPuzzleText(const Grid81& entered)
 {
     if (CountSolutions(entered, 2) > 1)
-        return "This puzzle has more than one solution; the board shows one of them.";
+        return kSeveralSolutions;
     const PuzzleRating rating = RatePuzzle(entered);
     if (rating.needsTrialAndError)
-        return "Solved. Hardest step: trial and error.";
+        return kSolvedByTrialAndError;
     if (!rating.hardest)
-        return "Solved.";
+        return kSolved;
     return "Solved. Hardest step: " + std::string(TechniqueName(*rating.hardest)) + " ("
          + FormatDifficulty(rating.difficulty) + ").";
+}
+
+std::string PastedPuzzleText(const Grid81& puzzle)
+{
+    switch (CountSolutions(puzzle, 2)) {
+    case 0:
+        return "No Answer";
+    case 1:
+        break;
+    default:
+        return "This puzzle has more than one solution.";
+    }
+    const PuzzleRating rating = RatePuzzle(puzzle);
+    const std::string how = rating.needsTrialAndError ? " that needs trial and error"
+        : !rating.hardest ? ", already complete"
+        : ", rated " + FormatDifficulty(rating.difficulty) + " (" + std::string(TechniqueName(*rating.hardest)) + ")";
+    return "A puzzle with one solution" + how + ".";
+}
+
+std::string NoPuzzleOnClipboardText()
+{
+    return "The clipboard holds no puzzle.";
 }

@@ -1,4 +1,4 @@
-// What "Give me some help!" and the solve of an entered puzzle tell the player, in the screen's rows and columns.
+// What "Give me some help!", the solve of an entered puzzle and a pasted puzzle tell the player, in the screen's rows and columns.
 #pragma once
 
 #include "BoardHelp.h"
@@ -13,3 +13,10 @@ std::string HelpText(const HelpAdvice& advice, const Grid81& board);
 // After an entered puzzle has been solved: its rating when it has one solution, or that it
 // has several. `entered` is the grid the player typed and has at least one completion.
 std::string SolvedPuzzleText(const Grid81& entered);
+
+// After a puzzle has been pasted: "A puzzle with one solution, rated 3.2 (X-Wing).", "This
+// puzzle has more than one solution." or, when it has none, "No Answer".
+std::string PastedPuzzleText(const Grid81& puzzle);
+
+// When the clipboard's text is not a puzzle.
+std::string NoPuzzleOnClipboardText();

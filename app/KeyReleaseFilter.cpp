@@ -20,7 +20,7 @@ long long PhysicalKey(const QKeyEvent& event)
 
 // The repeat's release and press carry one server time; a real second press of the same
 // key comes tens of milliseconds later at the very least.
-constexpr unsigned long long RepeatTimeTolerance = 1;
+constexpr unsigned long long kRepeatTimeTolerance = 1;
 
 bool IsMouseEvent(QEvent::Type type)
 {
@@ -85,7 +85,7 @@ void KeyReleaseFilter::HandleKey(QObject* watched, const QKeyEvent& key)
     const long long identity = PhysicalKey(key);
     const unsigned long long timestamp = key.timestamp();
     if (key.type() == QEvent::KeyPress) {
-        if (m_pending && m_pending->identity == identity && timestamp - m_pending->timestamp <= RepeatTimeTolerance) {
+        if (m_pending && m_pending->identity == identity && timestamp - m_pending->timestamp <= kRepeatTimeTolerance) {
             m_pending.reset();  // the key is still held: this pair was a repeat
             m_settleTimer.stop();
         }

@@ -1,4 +1,4 @@
-// The level list (control 1012): one level is always selected; the player can only move it.
+// The level list (IDC_LEVEL_LIST): one level is always selected; the player can only move it.
 #pragma once
 
 #include <QListWidget>

@@ -1,13 +1,13 @@
 // Where the game writes: beside the executable in a copy the player owns, in the player's own folders in an installed one.
 #include "PlayerFolders.h"
 
+#include "PlayerTexts.h"
+
 #include <QDir>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
 namespace {
-
-const QString InstallationFolder = QStringLiteral("installation folder of Tessaly");
 
 // The player's folder of this kind, created if missing; the home folder if there is none.
 QString PlayerFolder(QStandardPaths::StandardLocation location)
@@ -39,7 +39,7 @@ bool IsInstalledCopy(const QString& appDir)
 PrintPlace ChoosePrintPlace(const QString& appDir)
 {
     if (!IsInstalledCopy(appDir))
-        return {appDir + QStringLiteral("/print.bmp"), InstallationFolder};
+        return {appDir + QStringLiteral("/print.bmp"), Text(kInstallationFolder)};
     const QString pictures = PlayerFolder(QStandardPaths::PicturesLocation);
     return {QDir(pictures).filePath(QStringLiteral("print.bmp")), QDir::toNativeSeparators(pictures)};
 }
@@ -51,12 +51,11 @@ QString ChooseGameFolder(const QString& appDir)
 
 QString CannotWritePrintMessage(const PrintPlace& place)
 {
-    const QString message = QStringLiteral("error! can't write to print.bmp");
-    return place.m_folderName == InstallationFolder ? message : message + QStringLiteral(" in ") + place.m_folderName;
+    return place.m_folderName == Text(kInstallationFolder) ? Text(kCannotWritePrint)
+                                                           : Text(kCannotWritePrintIn).arg(place.m_folderName);
 }
 
 QString NoProgramForPictureMessage(const PrintPlace& place)
 {
-    return QStringLiteral("Can't find any program open the game image, you can find the output image 'print.bmp' in ")
-           + place.m_folderName + QStringLiteral(". Just print out this image.");
+    return Text(kNoProgramForPicture).arg(place.m_folderName);
 }

@@ -3,6 +3,9 @@
 
 #include "UiSeam.h"
 
+#include <memory>
+
+class QMessageBox;
 class QWidget;
 
 class QtUiSeam final : public UiSeam {
@@ -15,6 +18,11 @@ public:
     QString GetSaveFileName(const QString& dir, const QString& filter) override;
     QString GetOpenFileName(const QString& dir, const QString& filter) override;
     bool OpenWithDefaultProgram(const QString& path) override;
+
+    // The box ShowMessage runs for `text`. A word too wide for a box, in practice a long file
+    // name, is shortened in its middle with "…", so the box fits its screen while the words
+    // around the name stay whole; the box wraps the rest at spaces.
+    std::unique_ptr<QMessageBox> MessageBox(const QString& text) const;
 
 private:
     QWidget* Owner() const;

@@ -10,4 +10,4 @@ void InitTessalyResources();
 // The program icon in all its sizes.
 QIcon TessalyIcon();
 
-inline constexpr const char* BackgroundPicturePath = ":/background.bmp";
+inline constexpr const char* kBackgroundPicturePath = ":/background.bmp";

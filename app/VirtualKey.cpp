@@ -9,19 +9,19 @@
 
 namespace {
 
-constexpr int NoCode = 0xFF;
-constexpr int NoNativeCode = -1;
+constexpr int kNoCode = 0xFF;
+constexpr int kNoNativeCode = -1;
 
 // X keycodes are the kernel's key numbers plus 8: the main row's 1-9 and 0 are 10-19.
-constexpr quint32 XKeycodeDigit1 = 10;
-constexpr quint32 XKeycodeDigit0 = 19;
+constexpr quint32 kXKeycodeDigit1 = 10;
+constexpr quint32 kXKeycodeDigit0 = 19;
 // The keysyms XK_KP_0 ... XK_KP_9, which the keypad's keys give with NumLock on.
-constexpr quint32 XKeysymKeypad0 = 0xFFB0;
-constexpr quint32 XKeysymKeypad9 = 0xFFB9;
+constexpr quint32 kXKeysymKeypad0 = 0xFFB0;
+constexpr quint32 kXKeysymKeypad9 = 0xFFB9;
 
 // macOS key codes (kVK_ANSI_0 ... kVK_ANSI_9 and kVK_ANSI_Keypad0 ... 9), by digit.
-constexpr std::array<quint32, 10> MacDigitRow = {0x1D, 0x12, 0x13, 0x14, 0x15, 0x17, 0x16, 0x1A, 0x1C, 0x19};
-constexpr std::array<quint32, 10> MacKeypad = {0x52, 0x53, 0x54, 0x55, 0x56, 0x57, 0x58, 0x59, 0x5B, 0x5C};
+constexpr std::array<quint32, 10> kMacDigitRow = {0x1D, 0x12, 0x13, 0x14, 0x15, 0x17, 0x16, 0x1A, 0x1C, 0x19};
+constexpr std::array<quint32, 10> kMacKeypad = {0x52, 0x53, 0x54, 0x55, 0x56, 0x57, 0x58, 0x59, 0x5B, 0x5C};
 
 int DigitIn(const std::array<quint32, 10>& codes, quint32 code)
 {
@@ -37,25 +37,25 @@ int NativeCode(const KeyIdentity& key, KeyPlatform platform)
 {
     switch (platform) {
     case KeyPlatform::Xkb:
-        if (key.nativeScanCode >= XKeycodeDigit1 && key.nativeScanCode < XKeycodeDigit0)
-            return VirtualKey::Digit0 + 1 + int(key.nativeScanCode - XKeycodeDigit1);
-        if (key.nativeScanCode == XKeycodeDigit0)
-            return VirtualKey::Digit0;
-        if (key.nativeVirtualKey >= XKeysymKeypad0 && key.nativeVirtualKey <= XKeysymKeypad9)
-            return VirtualKey::Numpad0 + int(key.nativeVirtualKey - XKeysymKeypad0);
-        return NoNativeCode;
+        if (key.nativeScanCode >= kXKeycodeDigit1 && key.nativeScanCode < kXKeycodeDigit0)
+            return VirtualKey::kDigit0 + 1 + int(key.nativeScanCode - kXKeycodeDigit1);
+        if (key.nativeScanCode == kXKeycodeDigit0)
+            return VirtualKey::kDigit0;
+        if (key.nativeVirtualKey >= kXKeysymKeypad0 && key.nativeVirtualKey <= kXKeysymKeypad9)
+            return VirtualKey::kNumpad0 + int(key.nativeVirtualKey - kXKeysymKeypad0);
+        return kNoNativeCode;
     case KeyPlatform::Windows:
-        return key.nativeVirtualKey > 0 && key.nativeVirtualKey < 0xFF ? int(key.nativeVirtualKey) : NoNativeCode;
+        return key.nativeVirtualKey > 0 && key.nativeVirtualKey < 0xFF ? int(key.nativeVirtualKey) : kNoNativeCode;
     case KeyPlatform::MacOS:
-        if (const int digit = DigitIn(MacDigitRow, key.nativeVirtualKey); digit >= 0)
-            return VirtualKey::Digit0 + digit;
-        if (const int digit = DigitIn(MacKeypad, key.nativeVirtualKey); digit >= 0)
-            return VirtualKey::Numpad0 + digit;
-        return NoNativeCode;
+        if (const int digit = DigitIn(kMacDigitRow, key.nativeVirtualKey); digit >= 0)
+            return VirtualKey::kDigit0 + digit;
+        if (const int digit = DigitIn(kMacKeypad, key.nativeVirtualKey); digit >= 0)
+            return VirtualKey::kNumpad0 + digit;
+        return kNoNativeCode;
     case KeyPlatform::Unknown:
         break;
     }
-    return NoNativeCode;
+    return kNoNativeCode;
 }
 
 // With Shift held Qt reports the symbol on the key, not the key: on the US layout the
@@ -81,7 +81,7 @@ int OtherKeyCode(int qtKey)
     case Qt::Key_Enter: return 13;
     case Qt::Key_Shift: return 16;
     case Qt::Key_Control: return 17;
-    case Qt::Key_Alt: return VirtualKey::Alt;
+    case Qt::Key_Alt: return VirtualKey::kAlt;
     case Qt::Key_Pause: return 19;
     case Qt::Key_CapsLock: return 20;
     case Qt::Key_Escape: return 27;
@@ -104,29 +104,29 @@ int OtherKeyCode(int qtKey)
         return 112 + (qtKey - Qt::Key_F1);
     if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
         return qtKey;  // Qt's letter codes are the capital letters, as the virtual keys
-    return NoCode;
+    return kNoCode;
 }
 
 }  // namespace
 
 int VirtualKeyCode(const KeyIdentity& key, KeyPlatform platform)
 {
-    if (const int native = NativeCode(key, platform); native != NoNativeCode)
+    if (const int native = NativeCode(key, platform); native != kNoNativeCode)
         return native;
     const int qtKey = key.qtKey;
     // Where X names the physical key, a digit or symbol typed by any other key is another key.
     if (platform == KeyPlatform::Xkb && key.nativeScanCode != 0)
-        return qtKey == Qt::Key_Space ? VirtualKey::Space : OtherKeyCode(qtKey);
+        return qtKey == Qt::Key_Space ? VirtualKey::kSpace : OtherKeyCode(qtKey);
     if (qtKey == Qt::Key_Space)
-        return VirtualKey::Space;
+        return VirtualKey::kSpace;
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) {
         const int digit = qtKey - Qt::Key_0;
-        return (key.modifiers & Qt::KeypadModifier) ? VirtualKey::Numpad0 + digit : VirtualKey::Digit0 + digit;
+        return (key.modifiers & Qt::KeypadModifier) ? VirtualKey::kNumpad0 + digit : VirtualKey::kDigit0 + digit;
     }
     if ((key.modifiers & Qt::ShiftModifier) && !(key.modifiers & Qt::KeypadModifier)) {
         const int digit = DigitUnderShiftedSymbol(qtKey);
         if (digit >= 0)
-            return VirtualKey::Digit0 + digit;
+            return VirtualKey::kDigit0 + digit;
     }
     return OtherKeyCode(qtKey);
 }
@@ -151,9 +151,9 @@ KeyPlatform CurrentKeyPlatform()
 
 bool IsSystemKeyRelease(int virtualKey, Qt::KeyboardModifiers modifiers)
 {
-    constexpr int LeftAlt = 164, RightAlt = 165;  // the sided Alt codes some platforms report
-    if (virtualKey == VirtualKey::Alt || virtualKey == LeftAlt || virtualKey == RightAlt
-        || virtualKey == VirtualKey::F10)
+    constexpr int kLeftAlt = 164, kRightAlt = 165;  // the sided Alt codes some platforms report
+    if (virtualKey == VirtualKey::kAlt || virtualKey == kLeftAlt || virtualKey == kRightAlt
+        || virtualKey == VirtualKey::kF10)
         return true;
     return (modifiers & Qt::AltModifier) && !(modifiers & Qt::ControlModifier);
 }

@@ -8,11 +8,11 @@ class QKeyEvent;
 
 // Codes the keyboard entry tells apart; every other key maps to some other code.
 namespace VirtualKey {
-constexpr int Space = 32;
-constexpr int Digit0 = 48;   // main row 0; 49-57 are 1-9
-constexpr int Numpad0 = 96;  // keypad 0; 97-105 are 1-9
-constexpr int Alt = 18;
-constexpr int F10 = 121;
+constexpr int kSpace = 32;
+constexpr int kDigit0 = 48;   // main row 0; 49-57 are 1-9
+constexpr int kNumpad0 = 96;  // keypad 0; 97-105 are 1-9
+constexpr int kAlt = 18;
+constexpr int kF10 = 121;
 }  // namespace VirtualKey
 
 // What the native codes of a key event mean: X keycodes and keysyms (X11 and Wayland),

@@ -1,4 +1,5 @@
-// The program's entry: the display check, the Qt application, then the game.
+// The program's entry: the display check, the Qt application, then the game, with the saved
+// game named on the command line (as the desktop opens one).
 #include "CGameApp.h"
 #include "DisplayCheck.h"
 #include "QtUiSeam.h"
@@ -19,6 +20,6 @@ int main(int argc, char* argv[])
     // The caption of the plain message boxes is the executable's name, as the game always had it.
     QApplication::setApplicationName(QFileInfo(QApplication::applicationFilePath()).baseName());
     QtUiSeam ui;
-    CGameApp game(ui, QApplication::applicationDirPath());
+    CGameApp game(ui, QApplication::applicationDirPath(), QApplication::arguments().value(1));
     return game.InitInstance();
 }

@@ -1,18 +1,17 @@
-// CBoardWnd as a window: creation, layout, the picture, painting and the mouse selection.
+// CBoardWnd as a window: creation, layout, the picture, painting, the mouse selection and clicks.
 #include "CBoardWnd.h"
 
 #include "BoardFonts.h"
+#include "SmallDigitZones.h"
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
 
 #include <cmath>
 
 namespace {
-
-// The dialog's frame control that the board covers.
-const QString kFrameName = QStringLiteral("1000");
 
 // The logical resolution Qt assumes when there is no screen to ask.
 constexpr double kDefaultDotsPerInch = 96.0;
@@ -22,33 +21,39 @@ int DotsPerMetre(double dotsPerInch)
     return static_cast<int>(std::lround(dotsPerInch / 0.0254));
 }
 
+// The pixel a mouse position lies in: a fractional position (scaled screens) belongs to the
+// pixel it lies in.
+QPoint PixelAt(const QPointF& position)
+{
+    const int x = static_cast<int>(std::floor(position.x()));
+    const int y = static_cast<int>(std::floor(position.y()));
+    return QPoint(x, y);
+}
+
 }  // namespace
 
-CBoardWnd::CBoardWnd(QWidget* parent, RandomGenerator& random) : QWidget(parent), m_random(random)
+CBoardWnd::CBoardWnd(QWidget* parent, const Game& game) : QWidget(parent), m_game(game)
 {
-    setObjectName(QStringLiteral("1234"));
     setGeometry(0, 0, 10, 10);
     setMouseTracking(true);
-    SeedFromClock(m_random);
     CreateFonts();
+    // The game may outlive the board; a deleted board is skipped.
+    game.Subscribe([board = QPointer<CBoardWnd>(this)] {
+        if (board)
+            board->Redraw();
+    });
     if (parent != nullptr)
         show();
 }
 
 CBoardWnd::~CBoardWnd() = default;
 
-void CBoardWnd::SizeToFrame()
+void CBoardWnd::SizeToFrame(const QRect& frame)
 {
-    QWidget* parent = parentWidget();
-    if (parent == nullptr)
-        return;
-    const QWidget* frame = parent->findChild<QWidget*>(kFrameName, Qt::FindDirectChildrenOnly);
-    if (frame == nullptr)
-        return;
-    setGeometry(frame->geometry());
+    setGeometry(frame);
     raise();
 
-    QImage picture(frame->size(), QImage::Format_RGB32);
+    QImage picture(frame.size(), QImage::Format_RGB32);
     // Fonts are sized in points; the picture takes the screen's resolution to turn them into
     // the same pixels as on screen.
     const QScreen* display = screen();
@@ -83,12 +88,19 @@ void CBoardWnd::CreateCells(const Rect& frame)
                                                 (column + 1) * boxWidth, (row + 1) * boxHeight};
         }
     }
+    RenderBoard();
 }
 
 void CBoardWnd::Redraw()
 {
     RenderBoard();
     update();
+}
+
+void CBoardWnd::SetShowSmall(bool show)
+{
+    m_showSmall = show;
+    Redraw();
 }
 
 CCell* CBoardWnd::GetSelectedCell()
@@ -111,6 +123,26 @@ int CBoardWnd::IndexOf(const CCell* cell) const
     return -1;
 }
 
+int CBoardWnd::GetSelectedIndex()
+{
+    return IndexOf(GetSelectedCell());
+}
+
+void CBoardWnd::SelectCell(int index)
+{
+    m_selected = m_cells[static_cast<size_t>(index)].get();
+    Redraw();
+}
+
+int CBoardWnd::CellAt(int x, int y) const
+{
+    for (size_t i = 0; i < m_cells.size(); ++i) {
+        if (m_cells[i]->GetRect().Contains(x, y))
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
 void CBoardWnd::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -119,16 +151,23 @@ void CBoardWnd::paintEvent(QPaintEvent*)
 
 void CBoardWnd::mouseMoveEvent(QMouseEvent* event)
 {
-    const QPointF position = event->position();
-    const int x = static_cast<int>(std::floor(position.x()));
-    const int y = static_cast<int>(std::floor(position.y()));
-    for (const std::unique_ptr<CCell>& cell : m_cells) {
-        if (cell->GetRect().Contains(x, y)) {
-            // Redrawn even when the cell is selected already.
-            m_selected = cell.get();
-            Redraw();
-            break;
-        }
-    }
+    const QPoint at = PixelAt(event->position());
+    // Redrawn even when the cell is selected already.
+    if (const int cell = CellAt(at.x(), at.y()); cell >= 0)
+        SelectCell(cell);
     QWidget::mouseMoveEvent(event);
+}
+
+void CBoardWnd::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);  // ignored here, so the main window sees it
+        return;
+    }
+    const QPoint at = PixelAt(event->position());
+    const int cell = CellAt(at.x(), at.y());
+    if (!m_showSmall || cell < 0)
+        return;
+    if (const int digit = SmallDigitAt(m_cells[static_cast<size_t>(cell)]->GetRect(), at.x(), at.y()); digit != 0)
+        emit SmallDigitClicked(cell, digit);
 }

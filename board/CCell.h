@@ -1,9 +1,7 @@
-// One square of the board: where it lies, what it shows and whether it is a given.
+// One square of the board: where it lies. What it shows is the game's.
 #pragma once
 
 #include "Rect.h"
-
-#include <string>
 
 class CCell {
 public:
@@ -12,6 +10,4 @@ public:
     Rect GetRect() const { return m_rect; }
 
     Rect m_rect;
-    bool m_given = false;
-    std::string m_text;  // empty, or one digit "1"-"9"
 };

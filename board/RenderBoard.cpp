@@ -1,4 +1,4 @@
-// RenderBoard: the whole board drawn from the cells, the boxes and the selection.
+// RenderBoard: the whole board drawn from the game, the cells, the boxes and the selection.
 #include "CBoardWnd.h"
 
 #include "BoardFonts.h"
@@ -38,15 +38,16 @@ void DrawOutline(CPatternPen& pen, const Rect& rect)
     pen.LineTo(rect.left, rect.top);
 }
 
-void DrawCellText(DeviceContext& dc, const CCell& cell)
+// `digit` 1-9.
+void DrawCellText(DeviceContext& dc, Rect rect, int digit, bool given)
 {
-    Rect rect = cell.GetRect();
     dc.SetTextColor(kDigitText);
     const CFont* previousFont = dc.SelectFont(&g_bigFont);
-    dc.SetBkColor(cell.m_given ? kGivenFill : kBackground);
+    dc.SetBkColor(given ? kGivenFill : kBackground);
     dc.SetBkMode(BackgroundMode::Opaque);
     rect.Offset(rect.Width() / 3 + 5, rect.Height() / 3);
-    dc.DrawText(cell.m_text, rect);
+    const char text = static_cast<char>('0' + digit);
+    dc.DrawText(std::string_view(&text, 1), rect);
     dc.SelectFont(previousFont);
 }
 
@@ -99,10 +100,8 @@ Rect Intersection(const Rect& a, const Rect& b)
 
 // The three lines of small digits; a crossed-out digit's place is left white. Neighbours
 // crossed out together are painted over at once, and a line with none left is not written.
-void DrawSmallDigits(DeviceContext& dc, const CCell& cell, SmallDigitMarks::DigitSet crossedOut,
-                     SmallDigitPlaces& places)
+void DrawSmallDigits(DeviceContext& dc, Rect rect, SmallDigitMarks::DigitSet crossedOut, SmallDigitPlaces& places)
 {
-    Rect rect = cell.GetRect();
     dc.SetTextColor(kSmallDigitText);
     const CFont* previousFont = dc.SelectFont(&g_smallFont);
     dc.SetBkColor(kBackground);
@@ -149,15 +148,17 @@ void CBoardWnd::RenderBoard(DeviceContext& dc)
 
     SmallDigitPlaces smallDigitPlaces;
     for (size_t i = 0; i < m_cells.size(); ++i) {
-        const CCell* cell = m_cells[i].get();
-        if (cell->m_given)
-            dc.FillSolidRect(cell->GetRect(), kGivenFill);
+        const int index = static_cast<int>(i);
+        const Rect rect = m_cells[i]->GetRect();
+        const bool given = m_game.IsGiven(index);
+        if (given)
+            dc.FillSolidRect(rect, kGivenFill);
         CPatternPen pen(&dc, kCellOutline[0], kCellOutline[1], 1, kOutlinePattern);
-        DrawOutline(pen, cell->GetRect());
-        if (!cell->m_text.empty())
-            DrawCellText(dc, *cell);
+        DrawOutline(pen, rect);
+        if (const int digit = m_game.Digits()[i]; digit != 0)
+            DrawCellText(dc, rect, digit, given);
         else if (m_showSmall)
-            DrawSmallDigits(dc, *cell, m_marks.CrossedOut(static_cast<int>(i)), smallDigitPlaces);
+            DrawSmallDigits(dc, rect, m_game.Marks().CrossedOut(index), smallDigitPlaces);
     }
 
     {

@@ -41,6 +41,24 @@ else()
     file(CREATE_LINK \"${TESSALY_LINK_TARGET}\" \"\${link}\" SYMBOLIC)
     message(STATUS \"Installing: \${link} -> ${TESSALY_LINK_TARGET}\")
   ")
+
+  # The manual pages of the game and of tessaly-solve, compressed as Debian wants them.
+  set(manual_pages)
+  foreach(page tessaly.6 tessaly-solve.6)
+    set(compressed ${CMAKE_BINARY_DIR}/man/${page}.gz)
+    add_custom_command(OUTPUT ${compressed}
+      COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/res/man/${page} ${CMAKE_BINARY_DIR}/man/${page}
+      COMMAND gzip -9nf ${CMAKE_BINARY_DIR}/man/${page}
+      DEPENDS ${PROJECT_SOURCE_DIR}/res/man/${page} VERBATIM)
+    list(APPEND manual_pages ${compressed})
+  endforeach()
+  add_custom_target(manual_pages ALL DEPENDS ${manual_pages})
+  install(FILES ${manual_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+
+  # The type of the saved games, which the desktop entry opens: shared-mime-info reads it
+  # from here.
+  install(FILES ${PROJECT_SOURCE_DIR}/res/org.tessaly.Tessaly.mime.xml
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME org.tessaly.Tessaly.xml)
 endif()
 
 if(deploy_tool)

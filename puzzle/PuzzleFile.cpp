@@ -1,9 +1,13 @@
 // Reading one line of data.dat and turning its solution into a puzzle by the level's draws.
 #include "PuzzleFile.h"
 
+#include "SolvedGrid.h"
+
 #include <algorithm>
 #include <array>
+#include <filesystem>
 #include <fstream>
+#include <system_error>
 
 namespace {
 
@@ -101,6 +105,10 @@ PuzzleLineResult ReadPuzzleLine(const std::string& path, int lineNumber)
 {
     if (lineNumber < 1)
         return {std::nullopt, PuzzleFileError::BadLineNumber};
+    // Looked at before opening: opening a FIFO waits for a writer, and a folder or device holds no grids.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        return {std::nullopt, PuzzleFileError::CannotOpen};
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return {std::nullopt, PuzzleFileError::CannotOpen};
@@ -162,6 +170,8 @@ DealResult DealPuzzle(const std::string& path, int lineNumber, int level, Random
 
     DealtPuzzle game;
     game.solution = ParsePuzzleLine(*read.line);
+    if (!IsSolvedGrid(game.solution))
+        return {std::nullopt, PuzzleFileError::DamagedLine};
     game.puzzle = game.solution;
     ApplyLevelPattern(game.puzzle, game.solution, level, random);
     return {game, {}};

@@ -9,7 +9,8 @@
 #include <string_view>
 
 // Why a puzzle could not be dealt; the board keeps its game and the window tells the player.
-enum class PuzzleFileError { CannotOpen, NoLines, BadLineNumber };
+// DamagedLine: the line read is not a complete grid that obeys the rules.
+enum class PuzzleFileError { CannotOpen, NoLines, BadLineNumber, DamagedLine };
 
 struct PuzzleLineResult {
     std::optional<std::string> line;  // set on success, without its line end
@@ -19,7 +20,8 @@ struct PuzzleLineResult {
 // Reads line `lineNumber` (1-based) in reads of at most 254 characters, so a longer line
 // counts as more lines; past the end of the file the last line read stays. CR LF and LF
 // end a line alike; a NUL byte ends the line's text (the read itself still goes on to the
-// line end). Fails for lineNumber < 1, a file that cannot be opened or an empty file.
+// line end). Fails for lineNumber < 1, a path that is not a regular file (which is not opened,
+// so a FIFO never makes it wait), a file that cannot be opened or an empty file.
 PuzzleLineResult ReadPuzzleLine(const std::string& path, int lineNumber);
 
 // Positions 1-81 of the line, one character at a time: "1"-"9" a digit, anything else 0.
@@ -39,5 +41,6 @@ struct DealResult {
     PuzzleFileError error = PuzzleFileError::CannotOpen;
 };
 
-// Reads the line, then applies the level's pattern. No draw is made when reading fails.
+// Reads the line, then applies the level's pattern. A line that is not a solved grid is not
+// dealt (DamagedLine); no draw is made when reading or the line fails.
 DealResult DealPuzzle(const std::string& path, int lineNumber, int level, RandomGenerator& random);

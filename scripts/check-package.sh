@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
 # Checks the .deb that `make package` built: its file list and dependencies, lintian, the
-# desktop metadata, and the unpacked game and tessaly-solve running from a temporary root.
+# desktop metadata, the manual pages, the saved games' MIME type as the desktop sees it, and
+# the unpacked game and tessaly-solve running from a temporary root.
 # Usage: check-package.sh <folder holding the .deb> <folder for screenshots>
 set -euo pipefail
 
 DEB=$(ls "$1"/tessaly_*.deb | head -n 1)
 SHOTS=$2
 ROOT=$(mktemp -d)
+WORK=$(mktemp -d)
 XVFB_PID=
 GAME_PID=
 cleanup() {
   [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
   [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
-  rm -rf "$ROOT"
+  rm -rf "$ROOT" "$WORK"
 }
 trap cleanup EXIT
 fail() {
@@ -33,7 +35,10 @@ expected="./usr/bin/tessaly -> ../libexec/tessaly/tessaly
 ./usr/libexec/tessaly/tessaly
 ./usr/share/applications/org.tessaly.Tessaly.desktop
 ./usr/share/doc/tessaly/changelog.Debian.gz
-./usr/share/doc/tessaly/copyright"
+./usr/share/doc/tessaly/copyright
+./usr/share/man/man6/tessaly-solve.6.gz
+./usr/share/man/man6/tessaly.6.gz
+./usr/share/mime/packages/org.tessaly.Tessaly.xml"
 for size in 128 16 256 32 48 64; do
   expected+="
 ./usr/share/icons/hicolor/${size}x${size}/apps/org.tessaly.Tessaly.png"
@@ -59,6 +64,49 @@ echo "-- metadata"
 appstreamcli validate --no-net "$ROOT/usr/share/metainfo/org.tessaly.Tessaly.metainfo.xml"
 desktop-file-validate "$ROOT/usr/share/applications/org.tessaly.Tessaly.desktop"
 echo "desktop entry valid"
+
+echo "-- manual pages"
+for page in tessaly tessaly-solve; do
+  warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$ROOT/usr/share/man/man6/$page.6.gz" 2>&1 >/dev/null)
+  [ -z "$warnings" ] || fail "man finds faults in $page(6):
+$warnings"
+done
+echo "tessaly(6) and tessaly-solve(6) read without warnings"
+
+echo "-- the saved games' MIME type"
+mime_xml=$ROOT/usr/share/mime/packages/org.tessaly.Tessaly.xml
+xmllint --noout "$mime_xml"
+type=$(xmllint --xpath 'string(//*[local-name()="mime-type"]/@type)' "$mime_xml")
+grep -qx "MimeType=$type;" "$ROOT/usr/share/applications/org.tessaly.Tessaly.desktop" ||
+  fail "the desktop entry does not open $type"
+grep -q "<mediatype>$type</mediatype>" "$ROOT/usr/share/metainfo/org.tessaly.Tessaly.metainfo.xml" ||
+  fail "the metainfo does not name $type"
+# The database as an installed system builds it: what shared-mime-info knows, and ours.
+mkdir -p "$WORK/mime/packages" "$WORK/home"
+cp /usr/share/mime/packages/*.xml "$mime_xml" "$WORK/mime/packages/"
+errors=$(XDG_DATA_DIRS=$WORK update-mime-database "$WORK/mime" 2>&1)
+[ -z "$errors" ] || fail "update-mime-database: $errors"
+# Files as the game writes them (three lines of 81 digits and the hint count, CR LF each), and
+# .sav files of other programs: SPSS's, another game's text and another game's binary save.
+printf '%s\r\n' 023056089056089023089023056014065097065097014097014065031042078042078031078031042 \
+  023056089056089023089023056014065097065097014097014065031042078042078031078031042 \
+  123456789456789123789123456214365897365897214897214365531642978642978531978531642 0 >"$WORK/game.sav"
+cp "$WORK/game.sav" "$WORK/GAME.SAV"
+printf '$FL2@(#) SPSS DATA FILE' >"$WORK/survey.sav"
+printf 'level=4\r\nscore=1200\r\n' >"$WORK/quest.sav"
+printf 'SAV\000\001\002\003\377' >"$WORK/binary.sav"
+filetype() {
+  env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u KDE_FULL_SESSION -u GNOME_DESKTOP_SESSION_ID -u DISPLAY \
+    XDG_DATA_DIRS="$WORK" XDG_DATA_HOME="$WORK/home" xdg-mime query filetype "$1"
+}
+for file in game.sav GAME.SAV survey.sav quest.sav binary.sav; do
+  found=$(filetype "$WORK/$file")
+  echo "$file: $found"
+  case "$file" in
+    game.sav | GAME.SAV) [ "$found" = "$type" ] || fail "$file, a saved game, is taken for $found" ;;
+    *) [ "$found" != "$type" ] || fail "$file of another program is taken for a saved game" ;;
+  esac
+done
 
 echo "-- the unpacked tessaly-solve"
 answers=$(printf '%s\n' \

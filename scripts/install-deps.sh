@@ -3,7 +3,8 @@
 # Elsewhere it names the packages and leaves the installing to the user.
 # Usage: install-deps.sh [--fuzz] [--package] [--mingw]
 #   --fuzz     clang with its sanitizer runtimes
-#   --package  what building and checking the .deb needs (dpkg-shlibdeps, lintian, validators)
+#   --package  what building and checking the .deb needs (dpkg-shlibdeps, lintian, validators,
+#              the MIME database and xdg-mime to ask it, man)
 #   --mingw    the Windows cross compiler and Wine, for the portable core's tests
 set -euo pipefail
 
@@ -18,7 +19,8 @@ PACKAGES=(
 for option in "$@"; do
   case "$option" in
     --fuzz) PACKAGES+=(clang libclang-rt-dev) ;;  # Debian's name; Ubuntu's carries the clang version
-    --package) PACKAGES+=(dpkg-dev file lintian appstream desktop-file-utils) ;;
+    --package) PACKAGES+=(dpkg-dev file lintian appstream desktop-file-utils
+                          shared-mime-info libxml2-utils xdg-utils libfile-mimeinfo-perl man-db) ;;
     --mingw) PACKAGES+=(g++-mingw-w64-x86-64-posix wine wine64) ;;
     *) echo "install-deps.sh: unknown option '$option'" >&2; exit 2 ;;
   esac

@@ -14,7 +14,11 @@ BUILD=${2:-build-mutants}
 JOBS=${JOBS:-2}
 TEST_TIMEOUT=${TEST_TIMEOUT:-120}
 PROGRAM_TIMEOUT=${PROGRAM_TIMEOUT:-300}
-export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD} CMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER:-ccache}
+# ccache, where installed, shares the compiled objects with the other builds; without it every
+# rebuild compiles for itself, which only takes longer.
+if [[ -z ${CMAKE_CXX_COMPILER_LAUNCHER:-} ]] && command -v ccache >/dev/null 2>&1; then
+  export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD} CMAKE_CXX_COMPILER_LAUNCHER=ccache
+fi
 
 [[ -f $LIST ]] || { echo "mutants: no list $LIST" >&2; exit 2; }
 start=$(date +%s)

@@ -1,6 +1,8 @@
 // Writing and checking the lines of a saved game.
 #include "SavedGameCodec.h"
 
+#include "SolvedGrid.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -140,10 +142,16 @@ SavedGameResult DecodeSavedGame(std::string_view bytes)
     game.m_puzzle = ReadGrid(puzzle);
     game.m_solution = ReadGrid(solution);
     game.m_hintsUsed = *hintsUsed;
+    game.m_enteringGame = game.m_puzzle == Grid81{} && game.m_solution == Grid81{};
+    // Hints, Get Result and Done trust the solution; the entry has none until Solve.
+    if (!game.m_enteringGame && !IsSolvedGrid(game.m_solution))
+        return Rejected(SavedGameFault::BadSolution);
     for (size_t i = 0; i < kCells; ++i) {
         // A given cell always shows its digit; a file that says otherwise was not written by us.
         if (game.m_puzzle[i] != 0 && shown[i] != puzzle[i])
             return Rejected(SavedGameFault::GivenMismatch);
+        if (game.m_puzzle[i] != 0 && game.m_puzzle[i] != game.m_solution[i])
+            return Rejected(SavedGameFault::SolutionMismatch);
         if (shown[i] != '0')
             game.m_texts[i] = std::string(1, shown[i]);
     }

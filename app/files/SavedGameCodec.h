@@ -15,6 +15,8 @@ enum class SavedGameFault {
     NotADigit,       // one of the first 81 characters of lines 1-3 is not 0-9
     BadHintCount,    // line 4 is not a decimal number that fits an int
     GivenMismatch,   // line 1 does not show the given digit of line 2
+    BadSolution,     // line 3 is not a complete grid that obeys the rules
+    SolutionMismatch,  // line 3 differs from a given digit of line 2
 };
 
 struct SavedGameResult {
@@ -22,13 +24,16 @@ struct SavedGameResult {
     SavedGameFault fault = SavedGameFault::TooFewLines;
 };
 
-// Precondition: every text is empty or one digit "1"-"9", every grid value 0-9.
+// Precondition: every text is empty or one digit "1"-"9", every grid value 0-9; an entry's grids
+// are all 0, so it is written as the three lines of digits with zero puzzle and solution lines.
 // A game in play (hint count 0-3) without crossed-out digits gives 252 bytes. With some, a
 // fifth line follows: three characters '0'-'7' per cell, for its digits 1-3, 4-6 and 7-9,
 // where the lowest digit of each three counts 1, the next 2 and the highest 4.
 std::string EncodeSavedGame(const SavedGame& game);
 
 // Checks the whole file before anything is returned, so the caller applies all of it or none.
+// Line 3 must be a solved grid that agrees with every given of line 2; when lines 2 and 3 are
+// both all 0, the file is a puzzle entry instead.
 // LF and CR LF line ends read the same; characters after the 81st of a line and lines after
 // the fifth are ignored. A fifth line that is not 243 characters '0'-'7' is ignored too, and
 // the game then has nothing crossed out, as it has without a fifth line.

@@ -7,23 +7,24 @@
 
 namespace {
 
-// A dialog with the frame control and a board; `digitsEvery` 0 leaves every cell empty, so
-// small digits fill the whole board.
+// A dialog with a board over the frame's rectangle; `digitsEvery` 0 leaves every cell empty, so
+// small digits fill the whole board; `crossedOut` is crossed out in every cell.
 struct BenchBoard {
-    explicit BenchBoard(int digitsEvery)
+    explicit BenchBoard(int digitsEvery, SmallDigitMarks::DigitSet crossedOut = 0)
     {
-        QWidget* frame = new QWidget(&dialog);
-        frame->setObjectName("1000");
-        board = new CBoardWnd(&dialog);
-        frame->setGeometry(0, 0, 588, 442);
-        board->SizeToFrame();
-        board->CreateCells(Rect{0, 0, 588, 442});
+        SavedGame saved;
         for (int i = 0; digitsEvery > 0 && i < 81; i += digitsEvery) {
-            board->m_cells[static_cast<size_t>(i)]->m_text = std::to_string(i % 9 + 1);
-            board->m_cells[static_cast<size_t>(i)]->m_given = i % 4 == 0;
+            saved.m_texts[static_cast<size_t>(i)] = std::to_string(i % 9 + 1);
+            saved.m_puzzle[static_cast<size_t>(i)] = i % 4 == 0 ? i % 9 + 1 : 0;
         }
+        saved.m_crossedOut.fill(crossedOut);
+        game.Load(saved);
+        board = new CBoardWnd(&dialog, game);
+        board->SizeToFrame(QRect(0, 0, 588, 442));
+        board->CreateCells(Rect{0, 0, 588, 442});
         board->m_selected = board->m_cells[40].get();
     }
+    Game game;
     QWidget dialog;
     CBoardWnd* board = nullptr;
 };
@@ -32,7 +33,7 @@ struct BenchBoard {
 void BM_RenderBoard(benchmark::State& state)
 {
     BenchBoard bench(static_cast<int>(state.range(1)));
-    bench.board->m_showSmall = state.range(0) != 0;
+    bench.board->SetShowSmall(state.range(0) != 0);
     for (auto _ : state) {
         bench.board->RenderBoard();
         benchmark::DoNotOptimize(bench.board->Picture().constBits());
@@ -45,9 +46,7 @@ BENCHMARK(BM_RenderBoard)->Args({1, 0})->Args({1, 2})->Args({0, 2})->Unit(benchm
 // line is written and then painted over twice.
 void BM_RenderBoardWithMarks(benchmark::State& state)
 {
-    BenchBoard bench(0);
-    for (int cell = 0; cell < 81; ++cell)
-        bench.board->m_marks.SetCrossedOut(cell, static_cast<SmallDigitMarks::DigitSet>(state.range(0)));
+    BenchBoard bench(0, static_cast<SmallDigitMarks::DigitSet>(state.range(0)));
     for (auto _ : state) {
         bench.board->RenderBoard();
         benchmark::DoNotOptimize(bench.board->Picture().constBits());

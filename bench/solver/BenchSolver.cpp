@@ -80,7 +80,8 @@ std::vector<GridSet> MakeSets()
         multi.grids.push_back(KeepRandomClues(MakeRandomSolution(random), 14 + i % 10, random));
     sets.push_back(multi);
 
-    for (const char* name : {"hard_unique", "plain_unique", "hard_none", "hard_several"})
+    for (const char* name : {"hard_unique", "plain_unique", "hard_none", "hard_several", "plain_emptied",
+                             "plain_rewritten", "sparse_one_off"})
         sets.push_back(ReadSet(name));
     return sets;
 }

@@ -1,9 +1,11 @@
 // make_bench_sets: writes the solver benchmark's hard grid sets, from fixed seeds.
 //
 // Usage: make_bench_sets <folder>. The sets are kept in bench/solver/sets so that every
-// solver (and every version of one) is measured on the same grids; running this again
-// rewrites them byte for byte.
+// solver (and every version of one) is measured on the same grids; running this again with the
+// same search rewrites them byte for byte.
+#include "GridSymmetry.h"
 #include "GridText.h"
+#include "Placement.h"
 #include "PuzzleMaker.h"
 #include "SolutionCount.h"
 #include "Solver.h"
@@ -20,6 +22,9 @@ namespace {
 
 constexpr int kPoolSize = 6000;
 constexpr int kSetSize = 95;
+// The forms of each top95-like puzzle whose one-given variants are tried: where its cells and
+// digits fall changes what the search meets first.
+constexpr int kForms = 8;
 
 struct Rated {
     Grid81 grid;
@@ -115,6 +120,40 @@ long long SolveEffort(const Grid81& grid)
     return stats.searchNodes;
 }
 
+// Every grid one given away from `puzzle`, each with its effort: each given emptied (added to
+// `emptied`), and each given rewritten to every digit its row, column and box do not hold (to
+// `rewritten`), the way hard puzzles are turned into grids with several solutions or none.
+void AddOneGivenOff(const Grid81& puzzle, std::vector<Rated>& emptied, std::vector<Rated>& rewritten)
+{
+    for (int cell = 0; cell < 81; ++cell) {
+        if (puzzle[cell] == 0)
+            continue;
+        Grid81 grid = puzzle;
+        for (int digit = 0; digit <= 9; ++digit) {
+            grid[cell] = digit;
+            if (digit == 0)
+                emptied.push_back({grid, SolveEffort(grid)});
+            else if (digit != puzzle[cell] && IsPlacementValid(grid, cell / 9, cell % 9))
+                rewritten.push_back({grid, SolveEffort(grid)});
+        }
+    }
+}
+
+// A grid with 1-31 clues of a random solution and one of them emptied or rewritten: sparse
+// grids with many solutions or none, where the search can lose itself far from the givens.
+Grid81 MakeSparseOneOff(RandomGenerator& random)
+{
+    Grid81 grid = KeepRandomClues(MakeRandomSolution(random), 1 + RandomBelow(random, 31), random);
+    if (RandomBelow(random, 2) == 0 && RewriteOneClue(grid, random))
+        return grid;
+    for (int cell = RandomBelow(random, 81);; cell = (cell + 1) % 81) {
+        if (grid[cell] != 0) {
+            grid[cell] = 0;
+            return grid;
+        }
+    }
+}
+
 // The `kSetSize` grids of most effort, in the order they were made (ties keep that order).
 std::vector<Grid81> Hardest(std::vector<Rated> pool)
 {
@@ -184,6 +223,19 @@ int main(int argc, char** argv)
         if ((i + 1) % 500 == 0)
             std::cout << i + 1 << " puzzles made\n";
     }
+    // The variants of the top95-like puzzles, each in its own and in seeded symmetric forms.
+    std::vector<Rated> emptied;
+    std::vector<Rated> rewritten;
+    for (const Grid81& puzzle : Hardest(plain)) {
+        AddOneGivenOff(puzzle, emptied, rewritten);
+        for (int form = 1; form < kForms; ++form)
+            AddOneGivenOff(ApplySymmetry(RandomSymmetry(random), puzzle), emptied, rewritten);
+    }
+    std::vector<Rated> sparse;
+    for (int i = 0; i < kPoolSize; ++i) {
+        const Grid81 grid = MakeSparseOneOff(random);
+        sparse.push_back({grid, SolveEffort(grid)});
+    }
     const bool written =
         Write(folder + "/hard_unique.txt",
               "Minimal puzzles with one solution (seed 95): the 95 of 6000 whose count of "
@@ -201,6 +253,20 @@ int main(int argc, char** argv)
         Write(folder + "/hard_several.txt",
               "Minimal puzzles (seed 95) with one clue emptied, several solutions: the 95 "
               "whose smallest solution took SolveGrid the most nodes.",
-              Hardest(several));
+              Hardest(several)) &&
+        Write(folder + "/plain_emptied.txt",
+              "The puzzles of plain_unique.txt, each as it is and in 7 seeded symmetric forms, "
+              "with one given emptied (each given in turn), several solutions: the 95 whose "
+              "smallest solution took SolveGrid the most nodes.",
+              Hardest(emptied)) &&
+        Write(folder + "/plain_rewritten.txt",
+              "The puzzles of plain_unique.txt, each as it is and in 7 seeded symmetric forms, "
+              "with one given rewritten to another digit that its row, column and box do not "
+              "hold (each given, each such digit): the 95 that took SolveGrid the most nodes.",
+              Hardest(rewritten)) &&
+        Write(folder + "/sparse_one_off.txt",
+              "Random grids with 1 to 31 clues of a solution (seed 95, after the pool) and one "
+              "clue emptied or rewritten: the 95 of 6000 that took SolveGrid the most nodes.",
+              Hardest(sparse));
     return written ? 0 : 1;
 }

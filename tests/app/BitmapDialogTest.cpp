@@ -27,8 +27,8 @@ TEST(BackgroundLayoutTest, PlacesThePictureForEachModeAndNeverLoopsOnABadOne)
 TEST_F(BitmapDialogTest, PictureShowsAroundTheTransparentControlsOnly)
 {
     const QImage shot = m_dialog->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage picture = QImage(QString::fromLatin1(BackgroundPicturePath)).convertToFormat(QImage::Format_RGB32);
-    for (QWidget* control : {m_dialog->GetDlgItem(-1), static_cast<QWidget*>(m_dialog->m_showSmallCheck)}) {
+    const QImage picture = QImage(QString::fromLatin1(kBackgroundPicturePath)).convertToFormat(QImage::Format_RGB32);
+    for (QWidget* control : {m_dialog->GetDlgItem(IDC_STATIC), static_cast<QWidget*>(m_dialog->m_showSmallCheck)}) {
         const QPoint at = control->geometry().bottomRight() - QPoint(2, 1);
         EXPECT_EQ(shot.pixel(at), picture.pixel(at.x() % picture.width(), at.y() % picture.height()))
             << control->objectName().toStdString();

@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr int SettleMilliseconds = 40;
+constexpr int kSettleMilliseconds = 40;
 
 // One event as an X server sends it: 'p' press, 'r' release or 'm' mouse move. X keycode 17 is the 8 key
 // (code 56), 11 the 2 key (code 50).
@@ -50,11 +50,11 @@ TEST(KeyReleaseFilterTest, ActsOnceOnTheFinalReleaseAndKeepsTheOrder)
         QWidget window;
         window.show();
         std::vector<int> reported;
-        new KeyReleaseFilter(&window, [&](int code) { reported.push_back(code); }, SettleMilliseconds);
+        new KeyReleaseFilter(&window, [&](int code) { reported.push_back(code); }, kSettleMilliseconds);
         for (const Step& step : test.steps)
             Send(window, step);
         EXPECT_EQ(reported, test.beforeSettling);
-        QTest::qWait(SettleMilliseconds * 3);
+        QTest::qWait(kSettleMilliseconds * 3);
         EXPECT_EQ(reported, test.expected);
     }
 }

@@ -30,7 +30,7 @@ TEST_F(SaveLoadTest, SaveReplacesAnyOldFileAndLoadRestoresTheGame)
 {
     Write("game.sav", QByteArray(1000, 'x'));
     SaveAs("game.sav");
-    GameState expected = State();
+    const SavedGame saved = TheGame().ToSavedGame();
     EXPECT_EQ(QFileInfo(PathOf("game.sav")).size(), 3 * 83 + 3) << "three lines of 81 digits and the hints, CR LF each";
     EXPECT_TRUE(m_ui.m_questions.isEmpty());
 
@@ -39,10 +39,9 @@ TEST_F(SaveLoadTest, SaveReplacesAnyOldFileAndLoadRestoresTheGame)
     m_dialog->m_showSmallCheck->click();
     EXPECT_NE(Board().Picture(), withSmallDigits) << "the board redraws without its small digits";
     LoadFrom("game.sav");
-    expected.level = 4;
-    expected.listRow = 3;
-    expected.showSmall = false;
-    EXPECT_EQ(State(), expected);
+    EXPECT_EQ(TheGame().ToSavedGame(), saved);
+    EXPECT_EQ(std::tuple(TheGame().Level(), m_dialog->m_levelList->currentRow(), Board().ShowsSmallDigits()),
+              std::tuple(4, 3, false));
     EXPECT_TRUE(m_ui.m_messages.isEmpty());
 }
 
@@ -59,8 +58,8 @@ TEST_F(SaveLoadTest, BadFilesCancelledDialogsAndFailedWritesChangeNothing)
     ASSERT_TRUE(QFile::resize(PathOf("long.sav"), WholeFileLimit + 1));
     LoadFrom("long.sav");
     m_ui.m_chosenPath.clear();
-    Press(1003);
-    Press(1004);
+    Press(IDC_SAVE_GAME);
+    Press(IDC_LOAD_GAME);
     const QStringList filesBefore = QDir(m_dir.path()).entryList(QDir::Files);
     SaveAs("no-such-folder/game.sav");
     ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("taken.sav")));
@@ -71,6 +70,28 @@ TEST_F(SaveLoadTest, BadFilesCancelledDialogsAndFailedWritesChangeNothing)
                                             "error! can't write to taken.sav"}));
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), filesBefore);
     EXPECT_EQ(State(), before);
+}
+
+// A puzzle saved while being entered loads as an entry: the button reads "Solve", nothing is judged
+// before it is pressed, and pressing it solves the typed puzzle.
+TEST_F(SaveLoadTest, APuzzleSavedDuringItsEntryIsEnteredOnAfterLoading)
+{
+    const std::string solution = StringOf(TheGame().Solution());
+    StartEntry();
+    for (int i = 0; i < 81; ++i)
+        if (i % 3 != 0)
+            TheGame().EnterDigit(i, solution[i] - '0');
+    SaveAs("entry.sav");
+    QuickGame(1);
+    LoadFrom("entry.sav");
+    EXPECT_EQ(Caption(IDC_INPUT_GAME), "Solve");
+    Press(IDC_GET_RESULT);
+    Press(IDC_DONE);
+    EXPECT_EQ(m_ui.m_messages, QStringList({"Press Solve first", "Press Solve first"}));
+    Press(IDC_INPUT_GAME);
+    ASSERT_TRUE(WaitForSolve());
+    EXPECT_EQ(Caption(IDC_INPUT_GAME), "Input game -> Solve");
+    EXPECT_EQ(StringOf(TheGame().Solution()), solution);
 }
 
 }  // namespace

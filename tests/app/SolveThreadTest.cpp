@@ -1,4 +1,4 @@
-// The solver's worker thread seen from the window: GetAnswer and entering a puzzle with 1013.
+// The solver's worker thread seen from the window: GetAnswer and entering a puzzle with Input game -> Solve.
 // Every suite here is named SolveThread*, so a ThreadSanitizer build can run just these.
 #include "GameWindowFixture.h"
 #include "Solver.h"
@@ -12,9 +12,9 @@
 namespace {
 
 // The solved grid with its first row blank: exactly one completion, the solved grid.
-const std::string FirstRowBlank = std::string(9, '.') + SolvedGrid.substr(9);
+const std::string kFirstRowBlank = std::string(9, '.') + kSolvedGrid.substr(9);
 // Cells 0 and 1 are empty and share a row with two 5s, so nothing completes it.
-const std::string Unsolvable = With(With(FirstRowBlank, 2, '5'), 3, '5');
+const std::string kUnsolvable = With(With(kFirstRowBlank, 2, '5'), 3, '5');
 
 class SolveThreadDialogTest : public GameWindowFixture {
 protected:
@@ -41,12 +41,12 @@ TEST_F(SolveThreadDialogTest, AnswerOrNoAnswerForAReplacedGameIsDropped)
 {
     SaveAs("g.sav");  // for Load Game
     GateTheSolver();
-    for (const int replacing : {1007, 1005, 1004, 1013}) {
+    for (const int replacing : {IDC_QUICK_GAME, IDC_NEW_GAME, IDC_LOAD_GAME, IDC_INPUT_GAME}) {
         SCOPED_TRACE(replacing);
-        SetGame(replacing == 1005 ? Unsolvable : FirstRowBlank, NoDigits, SolvedGrid);
-        Press(1006);
-        Press(1006);
-        m_ui.m_answers = {true};  // 1013: clear the board
+        SetGame(replacing == IDC_NEW_GAME ? kUnsolvable : kFirstRowBlank, kNoDigits, kSolvedGrid);
+        Press(IDC_GET_ANSWER);
+        Press(IDC_GET_ANSWER);
+        m_ui.m_answers = {true};  // Input game: clear the board
         Press(replacing);
         const GameState replaced = State();
         OpenGate();
@@ -62,7 +62,7 @@ TEST_F(SolveThreadDialogTest, AnswerOrNoAnswerForAReplacedGameIsDropped)
 TEST_F(SolveThreadDialogTest, ClosingTheWindowWhileSolvingWaitsForTheWorker)
 {
     GateTheSolver();
-    Press(1006);
+    Press(IDC_GET_ANSWER);
     std::thread opener([this] { std::this_thread::sleep_for(std::chrono::milliseconds(50)); OpenGate(); });
     m_dialog.reset();
     opener.join();
@@ -71,72 +71,63 @@ TEST_F(SolveThreadDialogTest, ClosingTheWindowWhileSolvingWaitsForTheWorker)
 
 using SolveThreadInputGameTest = SolveThreadDialogTest;
 
-// 1013 asks before clearing a game. Until the entry is solved, judging, revealing and hints say so,
+// Input game asks before clearing a game. Until the entry is solved, judging, revealing and hints say so,
 // and a Quick Game that cannot read data.dat leaves the entry running.
 TEST_F(SolveThreadInputGameTest, EntryStartsOnlyWhenNothingIsLostAndWaitsForItsSolve)
 {
     Type(FirstCell(false), Qt::Key_5);
     const GameState game = State();
-    Press(1013);
+    Press(IDC_INPUT_GAME);
     EXPECT_EQ(m_ui.m_questions, QStringList({"Question: Clear the board to enter a puzzle?"}));
     EXPECT_EQ(State(), game);
-    EXPECT_EQ(Caption(1013), "Input game -> Solve");
+    EXPECT_EQ(Caption(IDC_INPUT_GAME), "Input game -> Solve");
     StartEntry();
-    EXPECT_EQ(Shown() + Shown(true) + StringOf(Board().m_puzzle) + StringOf(Board().m_solution), std::string(4 * 81, '.'));
-    EXPECT_EQ(Caption(1013), "Solve");
+    EXPECT_EQ(Shown(), kNoDigits);
+    EXPECT_EQ(Caption(IDC_INPUT_GAME), "Solve");
 
     ASSERT_TRUE(QFile::remove(DataFile()));
-    Press(1007);
+    Press(IDC_QUICK_GAME);
     Type(0, Qt::Key_4);
-    Press(1007);
+    Press(IDC_QUICK_GAME);
     EXPECT_EQ(m_ui.m_messages, QStringList({"error! can't read data.dat",
                                             "error! can't read data.dat, the game on the board stays"}));
-    EXPECT_EQ(Text(0), "4");
-    Select(20);
+    EXPECT_EQ(Digit(0), '4');
+    Board().SelectCell(20);
     const GameState entered = State();
-    for (const int refused : {1014, 1008, 1011, 0}) {  // Get Result, Done, help, then a hint (0)
+    for (const int refused : {int(IDC_GET_RESULT), int(IDC_DONE), int(IDC_GIVE_HELP), 0}) {  // Get Result, Done, help, then a hint (0)
         SCOPED_TRACE(refused);
         m_ui.m_messages.clear();
         refused ? Press(refused) : Click(Qt::Key_Space);
         EXPECT_EQ(m_ui.m_messages, QStringList({"Press Solve first"}));
         EXPECT_EQ(State(), entered);
     }
-    EXPECT_EQ(Caption(1013), "Solve");
+    EXPECT_EQ(Caption(IDC_INPUT_GAME), "Solve");
 }
 
-// Without an answer the entry stays editable; with one its digits become givens, and the window
-// rates the puzzle or says that it has several solutions.
+// Without an answer the entry stays editable; with one its digits become givens (the rules: the game's
+// tests), and the window rates the puzzle or says that it has several solutions.
 TEST_F(SolveThreadInputGameTest, EntryIsSolvedIntoAGameOrStaysEditableForATypo)
 {
     StartEntry();
-    SetGame(Unsolvable, NoDigits, NoDigits);
+    Enter(kUnsolvable);
     const GameState unsolvable = State();
-    Press(1013);
+    Press(IDC_INPUT_GAME);
     ASSERT_TRUE(WaitForSolve());
     EXPECT_EQ(m_ui.m_messages, QStringList({"No Answer"}));
     EXPECT_EQ(State(), unsolvable);
-    EXPECT_EQ(Caption(1013), "Solve");
-
-    for (const int typo : {2, 3})
-        Type(typo, DigitKey(SolvedGrid[typo]));
-    const std::string entered = Shown();
-    Press(1013);
-    ASSERT_TRUE(WaitForSolve());
-    EXPECT_EQ(Shown() + StringOf(Board().m_solution), SolvedGrid + SolvedGrid);
-    EXPECT_EQ(StringOf(Board().m_puzzle) + Shown(true), entered + entered) << "the entered digits become the givens";
-    EXPECT_EQ(Caption(1013), "Input game -> Solve");
-    EXPECT_EQ(m_ui.m_messages.last(), "Solved. Hardest step: full house (1.0).");
-    for (int undo = 0; undo < 2; ++undo) {  // the solve is one step; the entry's own would empty a given
-        QTest::mouseClick(&Board(), Qt::BackButton, {}, QPoint(300, 200));
-        EXPECT_EQ(Shown(), entered);
+    EXPECT_EQ(Caption(IDC_INPUT_GAME), "Solve");
+    for (const auto& [entered, message] :  // the typos corrected, then another puzzle
+         {std::pair{kFirstRowBlank, "Solved. Hardest step: full house (1.0)."},
+          {kTwoSolutions, "This puzzle has more than one solution; the board shows one of them."}}) {
+        Enter(entered);
+        Press(IDC_INPUT_GAME);
+        ASSERT_TRUE(WaitForSolve());
+        EXPECT_EQ(m_ui.m_messages.last(), message);
+        EXPECT_EQ(Shown(true), entered);
+        EXPECT_EQ(Shown().find('.'), std::string::npos);
+        EXPECT_EQ(Caption(IDC_INPUT_GAME), "Input game -> Solve");
+        StartEntry();
     }
-
-    StartEntry();
-    SetGame(TwoSolutions, NoDigits, NoDigits);
-    Press(1013);
-    ASSERT_TRUE(WaitForSolve());
-    EXPECT_EQ(m_ui.m_messages.last(), "This puzzle has more than one solution; the board shows one of them.");
-    EXPECT_EQ(Shown().find('.'), std::string::npos);
 }
 
 }  // namespace

@@ -1,17 +1,25 @@
-// Whole-file reads stop at the bound; whole-file writes get through a folder closed to new files.
+// Whole-file reads and writes on every kind of path a player's disk can offer: a write lands whole or leaves the
+// old file exactly as it was, nothing but a regular file is opened, and nothing waits.
+#include "AtOnce.h"
+#include "FullDisk.h"
 #include "WholeFile.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#ifdef __linux__
+#include <iostream>
+#include <optional>
+
 #include <sys/fsuid.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
-#endif
+
+namespace {
 
 TEST(WholeFileTest, ReadsUpToTheBoundAndRejectsLargerFilesWithoutReadingThem)
 {
@@ -38,34 +46,119 @@ TEST(WholeFileTest, ReadsUpToTheBoundAndRejectsLargerFilesWithoutReadingThem)
     }
 }
 
-#ifdef __linux__
-// A folder the player may not create files in, holding a file the player may write.
-TEST(WholeFileTest, WritesInPlaceWhereTheFolderTakesNoTemporaryFile)
+enum class Target { OldFile, None, Fifo, Folder, Device };
+enum class Disk { Roomy, SizeLimit, FullTmpfs };
+
+struct Situation {
+    const char* name;
+    Target target;
+    Disk disk;
+    bool longName;      // 255 bytes, the most a name may have
+    bool closedFolder;  // the writer may not create files in the folder, but may write the old file
+    bool writes;
+};
+
+// The kind of what stands at `path`, without following a link.
+std::string KindAt(const QString& path)
 {
-    QTemporaryDir dir;
-    QFile file(dir.filePath(QStringLiteral("print.bmp")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
-    file.close();
-    ASSERT_EQ(chmod(qPrintable(file.fileName()), 0666), 0);
-    ASSERT_EQ(chmod(qPrintable(dir.path()), 0555), 0);
-
-    // Folder permissions bind root only through another file-system user, which Linux keeps
-    // per thread: this thread writes as "nobody" for the two writes.
-    const auto writeAs = [root = geteuid() == 0](unsigned user) {
-        if (root) {
-            setfsgid(user);
-            setfsuid(user);
-        }
-    };
-    writeAs(65534);
-    const bool writable = WriteWholeFile(file.fileName(), "new bytes");
-    const bool created = WriteWholeFile(dir.filePath(QStringLiteral("game.sav")), "new bytes");
-    writeAs(0);
-    chmod(qPrintable(dir.path()), 0755);
-
-    EXPECT_TRUE(writable);
-    EXPECT_FALSE(created) << "the folder takes no new file, so the write above went in place";
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), "new bytes");
+    struct stat status {};
+    if (lstat(QFile::encodeName(path).constData(), &status) != 0)
+        return "nothing";
+    return S_ISREG(status.st_mode) ? "file" : S_ISFIFO(status.st_mode) ? "fifo" : S_ISDIR(status.st_mode) ? "folder"
+         : S_ISCHR(status.st_mode) ? "device" : "other";
 }
-#endif
+
+// Folder permissions bind root only through another file-system user, which Linux keeps per thread:
+// `work` runs on this thread as "nobody" then.
+template <typename Work>
+bool AsWriterOf(bool closedFolder, Work work)
+{
+    const bool asNobody = closedFolder && geteuid() == 0;
+    if (asNobody) {
+        setfsgid(65534);
+        setfsuid(65534);
+    }
+    const bool result = work();
+    if (asNobody) {
+        setfsuid(0);
+        setfsgid(0);
+    }
+    return result;
+}
+
+// Each situation is written, then read back. A write that fails leaves the folder holding exactly what it held.
+TEST(WholeFileTest, WritesLandWholeOrChangeNothingAndOnlyRegularFilesAreOpened)
+{
+    using enum Target;
+    using enum Disk;
+    const Situation situations[] = {
+        {"replaces an old file", OldFile, Roomy, false, false, true},
+        {"replaces an old file under the longest name", OldFile, Roomy, true, false, true},
+        {"file size limit keeps the old file", OldFile, SizeLimit, false, false, false},
+        {"file size limit leaves no empty new file", None, SizeLimit, false, false, false},
+        {"full tmpfs keeps the old file", OldFile, FullTmpfs, false, false, false},
+        {"FIFO stays a FIFO", Fifo, Roomy, false, false, false},
+        {"FIFO in a closed folder is not opened", Fifo, Roomy, false, true, false},
+        {"folder stays a folder", Folder, Roomy, false, false, false},
+        {"device stays a device", Device, Roomy, false, false, false},
+        {"closed folder: the old file written in place", OldFile, Roomy, false, true, true},
+        {"closed folder: no new file", None, Roomy, false, true, false},
+        {"closed folder: file size limit keeps the old file", OldFile, SizeLimit, false, true, false},
+    };
+    const QByteArray oldBytes(252, 'o'), newBytes(300, 'n');
+    for (const Situation& s : situations) {
+        SCOPED_TRACE(s.name);
+        QTemporaryDir dir;
+        QString folder = dir.path();
+        std::optional<SmallTmpfs> disk;
+        if (s.disk == FullTmpfs) {
+            folder = dir.filePath(QStringLiteral("disk"));
+            ASSERT_TRUE(QDir().mkdir(folder));
+            if (!disk.emplace(folder).Mounted()) {
+                std::cout << "[  SKIPPED ] " << s.name << ": no tmpfs may be mounted here\n";
+                continue;
+            }
+        }
+        const QString path = QDir(folder).filePath(s.longName ? QString(251, 'g') + ".sav" : QStringLiteral("game.sav"));
+        const QByteArray name = QFile::encodeName(path);
+        if (s.target == OldFile) {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(oldBytes) == oldBytes.size());
+        }
+        ASSERT_EQ(s.target == Fifo ? mkfifo(name.constData(), 0666) : 0, 0);
+        ASSERT_TRUE(s.target != Folder || QDir().mkdir(path));
+        if (s.target == Device && mknod(name.constData(), S_IFCHR | 0666, makedev(1, 3)) != 0) {  // like /dev/null
+            std::cout << "[  SKIPPED ] " << s.name << ": no device may be made here\n";
+            continue;
+        }
+        if (disk)
+            disk->Fill();
+        if (s.closedFolder) {
+            ASSERT_EQ(s.target == OldFile ? chmod(name.constData(), 0666) : 0, 0);
+            ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), 0555), 0);
+        }
+        const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        const std::string kind = KindAt(path);
+
+        const bool written = AtOnce([&] {
+            return AsWriterOf(s.closedFolder, [&] {
+                std::optional<FileSizeLimit> limit;
+                if (s.disk == SizeLimit)
+                    limit.emplace(100);
+                return WriteWholeFile(path, newBytes);
+            });
+        });
+        chmod(QFile::encodeName(folder).constData(), 0755);
+        EXPECT_EQ(written, s.writes);
+        EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot), entries)
+            << "nothing left behind";
+        EXPECT_EQ(KindAt(path), s.writes ? "file" : kind) << "nothing replaced";
+
+        const WholeFileRead read = AtOnce([&] { return ReadWholeFile(path); });
+        const bool readable = s.writes || s.target == OldFile;
+        EXPECT_EQ(read.status, readable ? WholeFileRead::Status::Read : WholeFileRead::Status::CannotRead);
+        EXPECT_EQ(read.bytes, !readable ? QByteArray() : s.writes ? newBytes : oldBytes);
+    }
+}
+
+}  // namespace

@@ -1,9 +1,10 @@
-// The board tests' helpers: a board shown on a dialog as the main window makes it, a pixel count,
-// and a device context that records its calls.
+// The board tests' helpers: a board showing a game on a dialog as the main window makes it, a pixel
+// count, and a device context that records its calls.
 #pragma once
 
 #include "CBoardWnd.h"
 #include "CFont.h"
+#include "GameStrings.h"
 
 #include <QTest>
 
@@ -13,29 +14,21 @@
 #include <string>
 #include <utility>
 
-// A dialog with the frame control 1000 and a board created on it, shown for real mouse events.
+// A dialog with a board over the frame's rectangle, shown for real mouse events.
 struct BoardOnDialog {
-    explicit BoardOnDialog(RandomGenerator& random = GameRandom())
+    BoardOnDialog()
     {
-        QWidget* frame = new QWidget(&dialog);
-        frame->setObjectName("1000");
-        board = new CBoardWnd(&dialog, random);
-        frame->setGeometry(0, 0, 588, 442);
-        board->SizeToFrame();
-        board->CreateCells(Rect{0, 0, 588, 442});  // the frame's rectangle
-        board->RenderBoard();
+        board = new CBoardWnd(&dialog, game);
+        board->SizeToFrame(QRect(0, 0, 588, 442));
+        board->CreateCells(Rect{0, 0, 588, 442});
         dialog.resize(600, 460);
         dialog.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     }
 
     CCell& Cell(int index) { return *board->m_cells[static_cast<size_t>(index)]; }
-    void SetCell(int index, std::string text, bool given)
-    {
-        Cell(index).m_text = std::move(text);
-        Cell(index).m_given = given;
-    }
 
+    Game game;  // outlives the board
     QWidget dialog;
     CBoardWnd* board = nullptr;  // owned by the dialog
 };

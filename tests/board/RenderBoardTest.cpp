@@ -6,9 +6,9 @@
 TEST(RenderBoard, CellsAreFilledOutlinedAndLabelledThenTheBoxesThenTheSelection)
 {
     BoardOnDialog dialog;
-    dialog.SetCell(10, "5", true);
+    dialog.game.Load(SavedGameOf(With(kNoDigits, 10, '5'), With(kNoDigits, 10, '5'), kNoDigits));
     for (const int digit : {5, 3, 7, 8, 9})
-        dialog.board->m_marks.Toggle(20, digit);
+        dialog.game.ToggleMark(20, digit);
     RecordingDC dc;
     dialog.board->RenderBoard(dc);
     const std::string& log = dc.log;
@@ -45,7 +45,7 @@ TEST(RenderBoard, CellsAreFilledOutlinedAndLabelledThenTheBoxesThenTheSelection)
     expectOutline({{30, 0}, {30, 1}, {64, 20}, {66, 20}, {30, 50}, {1, 30}}, QColor(200, 0, 0), 0x010000);
     EXPECT_EQ(picture.pixelColor(30, 2), QColor(Qt::white));
 
-    dialog.board->m_showSmall = false;
+    dialog.board->SetShowSmall(false);
     RecordingDC withoutSmall;
     dialog.board->RenderBoard(withoutSmall);
     EXPECT_EQ(withoutSmall.log.find("text ' "), kMissing) << "small digits switched off";

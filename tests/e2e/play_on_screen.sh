@@ -1,17 +1,17 @@
 #!/usr/bin/env bash
 # Plays a few keys on the real game window under Xvfb and checks the board on screenshots.
 # Usage: play_on_screen.sh <tessaly executable> <folder for screenshots>
-# Exits 77 (skipped) when Xvfb, xdotool, ImageMagick, setxkbmap or a C compiler with
-# libXtst are not installed.
+# Exits 77 (skipped) when Xvfb, xdotool, ImageMagick, setxkbmap, prlimit or a C compiler
+# with libXtst are not installed.
 set -euo pipefail
 
 GAME=$1
 SHOTS=$2
 SKIP=77
 
-for tool in Xvfb xdotool import convert compare setxkbmap cc; do
+for tool in Xvfb xdotool import convert compare setxkbmap prlimit mkfifo cc; do
   if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "SKIPPED: $tool is not installed (needs xvfb, xdotool, imagemagick, x11-xkb-utils and gcc)"
+    echo "SKIPPED: $tool is not installed (needs xvfb, xdotool, imagemagick, x11-xkb-utils, util-linux and gcc)"
     exit $SKIP
   fi
 done
@@ -47,6 +47,9 @@ fail() {
 
 start_xvfb 91 160
 
+# The game inherits SIGXFSZ ignored, so that the full disk of case_files (a file size limit)
+# fails its writes instead of killing it.
+trap '' XFSZ
 start_game "$GAME"
 [ "$WIDTH" = 588 ] && [ "$HEIGHT" = 663 ] || fail "window is ${WIDTH}x${HEIGHT}, not 588x663"
 ORIGIN_X=$X
@@ -247,9 +250,40 @@ case_system_keys() {
   "$XKEYS" t:19 && shot zero && empty_cell "$cell" "0 after the system keys"
 }
 
+# ---- Files: a save on a full disk keeps the old file and says so; Load of a FIFO answers at once ----
+message_shown() {  # message_shown NAME: a message box shows within 5 s; a screenshot of it, then OK
+  timeout 5 xdotool search --sync --onlyvisible --name "^$(basename "$GAME")\$" >/dev/null || fail "$1: no message"
+  shot "$1"
+  xdotool key Return
+}
+choose_file() {  # choose_file Y TITLE PATH: clicks the left button at height Y and picks PATH in its file dialog
+  xdotool mousemove $(( ORIGIN_X + 81 )) $(( ORIGIN_Y + $1 )) click 1
+  timeout 10 xdotool search --sync --onlyvisible --name "^$2\$" >/dev/null || fail "no $2 dialog"
+  xdotool type --delay 10 "$3"
+  xdotool key Return
+}
+case_files() {
+  local files=$SHOTS/files
+  rm -rf "$files"
+  mkdir -p "$files"
+  printf 'an older saved game\r\n' >"$files/game.sav"
+  cp "$files/game.sav" "$SHOTS/game.sav.before"
+  mkfifo "$files/pipe.sav"
+  # A full disk for the game alone: no file of it may grow past 100 bytes.
+  prlimit --pid "$GAME_PID" --fsize=100:
+  choose_file 494 "Save As" "$files/game.sav"  # Save Game
+  message_shown save-on-full-disk
+  prlimit --pid "$GAME_PID" --fsize=unlimited:
+  cmp -s "$files/game.sav" "$SHOTS/game.sav.before" || fail "the save on a full disk changed the old file"
+  [ "$(ls -A "$files" | tr '\n' ' ')" = "game.sav pipe.sav " ] || fail "the save left $(ls -A "$files") behind"
+  choose_file 523 Open "$files/pipe.sav"  # Load Game
+  message_shown load-fifo
+}
+
 case_held_keys
 case_layouts
 case_system_keys
+case_files
 
 xdotool key Escape
 QUESTION=$(timeout 10 xdotool search --sync --onlyvisible --name "^Question$" | head -n 1) ||

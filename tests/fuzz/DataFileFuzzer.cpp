@@ -1,6 +1,7 @@
 // Feeds arbitrary files to the data.dat reader and deals puzzles from them at every level.
 #include "FuzzCheck.h"
 #include "PuzzleFile.h"
+#include "SolvedGrid.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -81,9 +82,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CheckPuzzle(puzzle, solution);
     }
     const int level = static_cast<int>(size % 7);
-    const DealResult dealt = DealPuzzle(path, 1 + level * 9, level, random);
-    FUZZ_CHECK(dealt.game.has_value() == !bytes.empty());
+    const int lineNumber = 1 + level * 9;
+    const PuzzleLineResult line = ReadPuzzleLine(path, lineNumber);
+    const DealResult dealt = DealPuzzle(path, lineNumber, level, random);
+    // Only a line that is a solved grid is dealt.
+    FUZZ_CHECK(dealt.game.has_value() == (line.line && IsSolvedGrid(ParsePuzzleLine(*line.line))));
     if (dealt.game)
         CheckPuzzle(dealt.game->puzzle, dealt.game->solution);
+    else if (line.line)
+        FUZZ_CHECK(dealt.error == PuzzleFileError::DamagedLine);
     return 0;
 }

@@ -1,4 +1,5 @@
 // data.dat: reading one line, turning it into a grid, and the five level patterns that deal a game from it.
+#include "AtOnce.h"
 #include "PuzzleFile.h"
 #include "ScriptedRandom.h"
 
@@ -8,6 +9,11 @@
 #include <climits>
 #include <filesystem>
 #include <fstream>
+#include <tuple>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -83,23 +89,57 @@ TEST(ReadPuzzleLineTest, ReadsTheNumberedLine)
     }
 }
 
-// Dealing reports the same failure as reading and makes no draw.
+// Dealing reports the same failure as reading and makes no draw. A folder or a FIFO is not even opened,
+// so nothing waits for the FIFO's writer.
 TEST(ReadPuzzleLineTest, ReadAndDealReportFailuresInsteadOfReading)
 {
-    const TempFile empty(""), oneLine("abc\n");
+    const TempFile empty(""), oneLine("abc\n"), fifo("");
     const std::string missing = empty.Path() + ".missing";
-    const struct { std::string path; int lineNumber; PuzzleFileError error; } cases[] = {
+    std::vector<std::tuple<std::string, int, PuzzleFileError>> cases = {
         {missing, 1, PuzzleFileError::CannotOpen}, {empty.Path(), 1, PuzzleFileError::NoLines},
-        {oneLine.Path(), 0, PuzzleFileError::BadLineNumber}, {missing, 0, PuzzleFileError::BadLineNumber}};
-    for (const auto& test : cases) {
-        SCOPED_TRACE(testing::Message() << test.path << " line " << test.lineNumber);
-        const PuzzleLineResult result = ReadPuzzleLine(test.path, test.lineNumber);
+        {oneLine.Path(), 0, PuzzleFileError::BadLineNumber}, {missing, 0, PuzzleFileError::BadLineNumber},
+        {std::filesystem::temp_directory_path().string(), 1, PuzzleFileError::CannotOpen}};
+#ifndef _WIN32
+    std::filesystem::remove(fifo.Path());
+    ASSERT_EQ(mkfifo(fifo.Path().c_str(), 0600), 0);
+    cases.emplace_back(fifo.Path(), 1, PuzzleFileError::CannotOpen);
+#endif
+    for (const auto& [path, lineNumber, error] : cases) {
+        SCOPED_TRACE(testing::Message() << path << " line " << lineNumber);
+        const PuzzleLineResult result = AtOnce([&] { return ReadPuzzleLine(path, lineNumber); });
         EXPECT_FALSE(result.line.has_value());
-        EXPECT_EQ(result.error, test.error);
+        EXPECT_EQ(result.error, error);
         ScriptedRandom random = ScriptedRandom::FromDraws(std::vector<int>(27, 0));
-        const DealResult deal = DealPuzzle(test.path, test.lineNumber, 1, random);
+        const DealResult deal = AtOnce([&] { return DealPuzzle(path, lineNumber, 1, random); });
         EXPECT_FALSE(deal.game.has_value());
-        EXPECT_EQ(deal.error, test.error);
+        EXPECT_EQ(deal.error, error);
+        EXPECT_EQ(random.Consumed(), 0u);
+    }
+}
+
+// A line that is not a solved grid is never dealt and costs no draw: one of each rule broken, and the
+// damage seen in the wild.
+TEST(ReadPuzzleLineTest, DamagedLinesAreNotDealt)
+{
+    const auto swapped = [](std::string grid, int a, int b) { std::swap(grid[a], grid[b]); return grid; };
+    const struct { const char* name; std::string line; } cases[] = {
+        {"an empty cell", kSolution.substr(0, 40) + "0" + kSolution.substr(41)},
+        {"rows clash", swapped(kSolution, 0, 9)},     // two cells of a box, one above the other
+        {"columns clash", swapped(kSolution, 0, 1)},  // two cells of a box, side by side
+        {"boxes clash", "123456789" "234567891" "345678912" "456789123" "567891234" "678912345" "789123456"
+                        "891234567" "912345678"},
+        {"all ones", std::string(81, '1')},
+        {"cut to 40 characters", kSolution.substr(0, 40)},
+        {"letters", std::string(81, 'x')},
+        {"NUL bytes", std::string(81, '\0')},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        const TempFile file(test.line + "\n");
+        ScriptedRandom random = ScriptedRandom::FromDraws(std::vector<int>(27, 0));
+        const DealResult deal = DealPuzzle(file.Path(), 1, 1, random);
+        EXPECT_FALSE(deal.game.has_value());
+        EXPECT_EQ(deal.error, PuzzleFileError::DamagedLine);
         EXPECT_EQ(random.Consumed(), 0u);
     }
 }

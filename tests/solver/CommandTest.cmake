@@ -1,6 +1,7 @@
 # Runs tessaly-solve on a few lines: answers, No Answer, bad lines, --time, --help, a bad option;
-# --rate on one grid with one solution, one with two, one with none and a full one; --explain's
-# steps of one grid; --rate with --explain refused.
+# drawn grids over several lines and the lines that are not one; --rate on one grid with one
+# solution, one with two, one with none and a full one; --explain's steps of one grid; --rate
+# with --explain refused; lost input and output, and a line far longer than any grid.
 # Called as: cmake -DSOLVE=<path of tessaly-solve> -DWORK_DIR=<scratch folder> -P CommandTest.cmake
 # In a cross build EMULATOR names what runs it (Wine); Windows ends its output lines with CR LF.
 set(input "${WORK_DIR}/solve-input.txt")
@@ -28,6 +29,23 @@ expect_match("answers (status ${status})" "${status}:${out}"
   "^[1-9][0-9]*:138246579659137248274598163745682391813459627926713854487325916362971485591864732\nNo Answer\n$")
 foreach(pattern "line 1: not a grid" "line 3: not a grid" "line 2: [0-9]+ us" "solved 2 grids: median [0-9]+ us, max [0-9]+ us")
   expect_match("errors and timing" "${err}" "${pattern}")
+endforeach()
+
+# A drawn grid over lines 1-11 with its rules and a blank line after it; two rows cut short by a
+# one-line grid; a row with a letter; a row left alone at the end.
+file(WRITE "${input}"
+  "2 . 1 | . 7 4 | . . 5\n8 9 . | . 5 1 | . 7 .\n5 4 7 | . . 6 | . 1 3\n------+-------+------\n"
+  "6 . . | . . 9 | . 5 .\n9 . 2 | . . 7 | . 3 .\n1 . . | . . . | . 2 9\n------+-------+------\n"
+  "4 . . | 7 9 . | 3 . 1\n7 1 9 | . 6 . | 5 4 .\n3 . 8 | 1 4 5 | . . 7\n\n"
+  "2 _ 1 | _ 7 4 | _ _ 5\r\n8 9 * | * 5 1 | * 7 *\r\n"
+  ".....6....59.....82....8....45........3........6..3.54...325..6..................\n"
+  "5 4 7 | . x 6 | . 1 3\n6 . . | . . 9 | . 5 .")
+run_solve(--time INPUT_FILE "${input}")
+expect_match("drawn grids (status ${status})" "${status}:${out}"
+  "^1:231974865896351274547286913673429158982517436154638729465792381719863542328145697\n138246579659137248274598163745682391813459627926713854487325916362971485591864732\n$")
+foreach(pattern "lines 1-11: [0-9]+ us" "line 15: [0-9]+ us" "lines 13-14: not a grid" "line 16: not a grid"
+                "line 17: not a grid" "solved 2 grids")
+  expect_match("drawn grids' errors and timing" "${err}" "${pattern}")
 endforeach()
 
 run_solve(--help)
@@ -64,3 +82,33 @@ endif()
 
 run_solve(--rate --explain INPUT_FILE "${input}")
 expect_match("--rate with --explain must be refused" "${status}:${err}" "^[1-9][0-9]*:.*do not go together")
+
+# Runs the shell script with tessaly-solve as $0 and the arguments after it as $1 ...
+macro(run_shell script)
+  execute_process(COMMAND sh -c "${script}" "${SOLVE}" ${ARGN} OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+endmacro()
+
+# Input that cannot be read and output that cannot be written end in a message and status 2.
+# A line far longer than a grid is passed over without being held: the program runs in less
+# address space than the line takes, unless it cannot start in that little (a sanitizer's shadow
+# memory), when only the answers are checked. These need a POSIX shell and /dev/full.
+if(CMAKE_HOST_UNIX AND NOT EMULATOR)
+  file(WRITE "${input}" "${pointing}\n")
+  run_shell("\"$0\" < \"$1\" > /dev/full" "${input}")
+  expect_match("output to a full disk" "${status}:${err}" "^2:tessaly-solve: cannot write standard output: ")
+  run_shell("\"$0\" --help > /dev/full")
+  expect_match("help to a full disk" "${status}:${err}" "^2:tessaly-solve: cannot write standard output: ")
+  run_shell("\"$0\" < \"$1\"" "${WORK_DIR}")
+  expect_match("a folder as input" "${status}:${err}" "^2:tessaly-solve: cannot read standard input: ")
+  run_shell("\"$0\" <&-")
+  expect_match("closed input" "${status}:${err}" "^2:tessaly-solve: cannot read standard input: ")
+
+  set(limit "prlimit --as=33554432")
+  run_shell("${limit} \"$0\" --help")
+  if(NOT status EQUAL 0)
+    set(limit "")
+  endif()
+  run_shell("{ head -c 64000000 /dev/zero | tr -c 1 1; echo; cat \"$1\"; } | ${limit} \"$0\"" "${input}")
+  expect_match("a 64 MB line with '${limit}'" "${status}:${out}${err}"
+    "^1:231974865896351274547286913673429158982517436154638729465792381719863542328145697\ntessaly-solve: line 1: not a grid")
+endif()

@@ -4,10 +4,29 @@
 #include "PuzzleFile.h"
 #include "SolutionCount.h"
 #include "Solver.h"
+#include "UnitMatching.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The lines of a table file that are not empty and do not start with '#'.
+std::vector<std::string> TableLines(const char* path)
+{
+    std::ifstream file(path);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(file, line);) {
+        if (!line.empty() && line[0] != '#')
+            lines.push_back(line);
+    }
+    return lines;
+}
+
+}  // namespace
 
 // Every line of cases.txt (its answers are the plain search's). A grid with one completion is
 // answered by the count up to two alone; only one with several needs the further searches for
@@ -15,11 +34,8 @@
 // counts none and is refuted within a few dozen nodes.
 TEST(SolverTest, CasesFileGivesTheSmallestCompletionOrNoAnswer)
 {
-    std::ifstream file(TESSALY_SOLVER_CASES);
     int cases = 0, several = 0;
-    for (std::string line; std::getline(file, line);) {
-        if (line.empty() || line[0] == '#')
-            continue;
+    for (const std::string& line : TableLines(TESSALY_SOLVER_CASES)) {
         SCOPED_TRACE(line);
         ++cases;
         const Grid81 puzzle = ParsePuzzleLine(line.substr(0, line.find(':')));
@@ -73,5 +89,44 @@ TEST(SolverTest, CountSolutionsCountsUpToTheLimit)
         EXPECT_EQ(CountSolutions(test.grid, test.limit), count);
         EXPECT_TRUE(count == 0 || IsValidCompletionOf(test.grid, completion)) << FormatGrid(completion);
         EXPECT_TRUE(count > 0 || test.limit == 0 || !SolveGrid(test.grid, completion));
+    }
+}
+
+// Every line of bounds.txt: grids that once cost the search hundreds of thousands of boards get
+// their answer within the boards the line allows.
+TEST(SolverTest, BoundsFileKeepsEachGridWithinItsBoards)
+{
+    const std::vector<std::string> lines = TableLines(TESSALY_SOLVER_BOUNDS);
+    for (const std::string& line : lines) {
+        SCOPED_TRACE(line);
+        const std::size_t answerEnd = line.rfind(':');
+        Grid81 result{};
+        SolveStats stats;
+        const bool solved = SolveGrid(ParsePuzzleLine(line.substr(0, 81)), result, stats);
+        EXPECT_EQ(solved ? FormatGrid(result) : "No Answer", line.substr(82, answerEnd - 82));
+        EXPECT_LE(stats.searchNodes, std::stoi(line.substr(answerEnd + 1)));
+    }
+    EXPECT_GE(lines.size(), 12u) << TESSALY_SOLVER_BOUNDS;
+}
+
+// Boards that singles and locked candidates leave consistent: in the first three a row, a box
+// and a column cannot give their missing digits cells of their own (none has a completion); in
+// the last two every unit can, though only by moving a digit to another of its cells.
+TEST(SolverTest, UnitMatchingRefutesOnlyBoardsWithoutCompletion)
+{
+    const struct { const char* grid; bool holds; } cases[] = {
+        {"..2.8.19....1........9........6.1.4..9......7...2.............15.1..76.8.46...2..", false},
+        {"...27..9....9..61..94316..835.1..8...6.5.9...4..63...........2..3.76....5......6.", false},
+        {"7..5..83.5..48.17....9...6............27....3..5293647...6..3.4...8...21..934..8.", false},
+        {".....5.37....74..........9...5..2.....2.1.6.8..15.9..2.197...2....4....57........", true},
+        {"...8...4.28.5...........5......619........3..6..9.5....3....6.4.....7......4.....", true},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.grid);
+        const Grid81 grid = ParsePuzzleLine(test.grid);
+        BandBoard board;
+        ASSERT_TRUE(board.Load(grid));
+        EXPECT_EQ(UnitsCanHoldTheirDigits(board), test.holds);
+        EXPECT_EQ(CountSolutions(grid, 1), test.holds ? 1 : 0);
     }
 }

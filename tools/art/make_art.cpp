@@ -18,25 +18,25 @@
 
 namespace {
 
-constexpr int PictureWidth = 593;
-constexpr int PictureHeight = 637;
-constexpr unsigned PaperSeed = 20240607u;
+constexpr int kPictureWidth = 593;
+constexpr int kPictureHeight = 637;
+constexpr unsigned kPaperSeed = 20240607u;
 
 // A light, warm paper: small grain, a few long soft fibres and a faint mottling, all kept
 // within a narrow band of bright tones so black text stays easy to read anywhere.
 QImage DrawPaper()
 {
-    std::mt19937 random(PaperSeed);
+    std::mt19937 random(kPaperSeed);
     std::normal_distribution<double> grain(0.0, 3.0);
     std::uniform_real_distribution<double> unit(0.0, 1.0);
 
-    QImage paper(PictureWidth, PictureHeight, QImage::Format_RGB32);
-    for (int y = 0; y < PictureHeight; ++y) {
+    QImage paper(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
+    for (int y = 0; y < kPictureHeight; ++y) {
         auto* line = reinterpret_cast<QRgb*>(paper.scanLine(y));
-        for (int x = 0; x < PictureWidth; ++x) {
+        for (int x = 0; x < kPictureWidth; ++x) {
             // The mottling repeats with the picture's size, so tiles join without a seam.
-            const double u = 2.0 * M_PI * x / PictureWidth;
-            const double v = 2.0 * M_PI * y / PictureHeight;
+            const double u = 2.0 * M_PI * x / kPictureWidth;
+            const double v = 2.0 * M_PI * y / kPictureHeight;
             const double mottle = 3.0 * std::sin(3 * u + 1.3) * std::cos(2 * v + 0.4)
                                   + 2.0 * std::sin(5 * v + 2 * u + 0.9);
             const double shade = mottle + grain(random);
@@ -47,7 +47,7 @@ QImage DrawPaper()
     QPainter painter(&paper);
     painter.setRenderHint(QPainter::Antialiasing);
     for (int fibre = 0; fibre < 260; ++fibre) {
-        const QPointF start(unit(random) * PictureWidth, unit(random) * PictureHeight);
+        const QPointF start(unit(random) * kPictureWidth, unit(random) * kPictureHeight);
         const double angle = unit(random) * 2.0 * M_PI;
         const double length = 8.0 + unit(random) * 30.0;
         QPainterPath path(start);

@@ -16,6 +16,13 @@ const std::string kShown = "123456789" "496789100" + kPuzzle.substr(18);
 // Cell 0 without 1, 5 and 9; cell 80 without every digit.
 const std::string kMarks = "124" + std::string(237, '0') + "777";
 
+// Every row, every column, but no box holds each digit once.
+const std::string kLatinSquare = "123456789" "234567891" "345678912" "456789123" "567891234" "678912345"
+                                 "789123456" "891234567" "912345678";
+// A puzzle being entered: digits typed in cells 0 and 80, no puzzle and no solution yet.
+const std::string kNothing(81, '0');
+const std::string kEntered = "5" + std::string(79, '0') + "9";
+
 SavedGame Game(int hints, bool marked = false)
 {
     SavedGame game;
@@ -32,6 +39,30 @@ SavedGame Game(int hints, bool marked = false)
     return game;
 }
 
+// Cells a and b of `grid` trade places.
+std::string Swapped(std::string grid, int a, int b)
+{
+    std::swap(grid[a], grid[b]);
+    return grid;
+}
+
+// Still a solved grid, but not the givens' solution.
+std::string OnesAndTwosTraded(std::string grid)
+{
+    for (char& c : grid)
+        c = c == '1' ? '2' : c == '2' ? '1' : c;
+    return grid;
+}
+
+SavedGame Entry()
+{
+    SavedGame game;
+    game.m_texts[0] = "5";
+    game.m_texts[80] = "9";
+    game.m_enteringGame = true;
+    return game;
+}
+
 std::string File(const std::string& hints, const std::string& end = "\r\n", const std::string& shown = kShown,
                  const std::string& puzzle = kPuzzle, const std::string& solution = kSolution)
 {
@@ -44,6 +75,7 @@ TEST(SavedGameCodecTest, WritesCrLfLinesAndReadsEveryLineEndOrRejectsTheFileForI
 {
     EXPECT_EQ(EncodeSavedGame(Game(1)), File("1"));
     EXPECT_EQ(EncodeSavedGame(Game(2, true)), File("2") + kMarks + "\r\n");
+    EXPECT_EQ(EncodeSavedGame(Entry()), File("0", "\r\n", kEntered, kNothing, kNothing));
 
     using enum SavedGameFault;
     struct Case { const char* name; std::string bytes; std::optional<SavedGame> game; SavedGameFault fault; };
@@ -61,6 +93,18 @@ TEST(SavedGameCodecTest, WritesCrLfLinesAndReadsEveryLineEndOrRejectsTheFileForI
         {"NegativeHints", File("-1"), std::nullopt, BadHintCount},
         {"HintsBeyondInt", File("99999999999999999999"), std::nullopt, BadHintCount},
         {"Given4ShownAs5", File("0", "\r\n", std::string(kShown).replace(3, 1, "5")), std::nullopt, GivenMismatch},
+        {"EntryWithoutPuzzleOrSolution", File("0", "\r\n", kEntered, kNothing, kNothing), Entry(), {}},
+        {"SolutionWithAnEmptyCell", File("0", "\r\n", kShown, kPuzzle, std::string(kSolution).replace(80, 1, "0")),
+         std::nullopt, BadSolution},
+        {"SolutionWithoutPuzzleIsNoEntry", File("0", "\r\n", kNothing, kNothing, std::string(kSolution).replace(80, 1, "0")),
+         std::nullopt, BadSolution},
+        // Swapping two cells of a box keeps that box whole: above each other, the rows clash; side by side, the columns.
+        {"SolutionRowsClash", File("0", "\r\n", kShown, kPuzzle, Swapped(kSolution, 0, 9)), std::nullopt, BadSolution},
+        {"SolutionColumnsClash", File("0", "\r\n", kShown, kPuzzle, Swapped(kSolution, 0, 1)), std::nullopt, BadSolution},
+        {"SolutionBoxesClash", File("0", "\r\n", kShown, kPuzzle, kLatinSquare), std::nullopt, BadSolution},
+        {"GivensWithoutSolutionIsNoEntry", File("0", "\r\n", kShown, kPuzzle, kNothing), std::nullopt, BadSolution},
+        {"SolutionDisagreesWithGivens", File("0", "\r\n", kShown, kPuzzle, OnesAndTwosTraded(kSolution)), std::nullopt,
+         SolutionMismatch},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
