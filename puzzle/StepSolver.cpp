@@ -14,6 +14,10 @@ std::optional<Step> FindEasiestStep(const CandidateGrid& grid, bool uniqueSoluti
             break;
         if (info.needsUniqueSolution && !uniqueSolution)
             continue;
+        // The nested chains are there so that a grid with one solution always has a path; on
+        // a grid with several they would search every level in vain, for a minute or more.
+        if (!uniqueSolution && info.technique >= Technique::NestedForcingChains)
+            break;
         std::optional<Step> step = info.find(grid, easiest ? easiest->difficulty : 1000);
         if (step && (!easiest || step->difficulty < easiest->difficulty))
             easiest = std::move(step);
