@@ -27,14 +27,13 @@ std::string ChainText(const Step& step, CellNaming naming)
     const std::vector<ChainLink>& links = step.chain;
     const ChainLink& assumption = links.front();
     if (step.shape == ChainShape::EitherEnd) {
-        // on(T), off(A), on(B) ... on(Z), off(T): A holds, or else the chain gets to Z.
-        const ChainLink& first = links[1];
+        // on(T), off(A), on(B) ... on(Z), off(T): A holds and rules T out, or else the chain gets
+        // to Z, which does.
         const ChainLink& target = assumption;
-        return "either " + CellName(first.candidate.cell, naming) + " is " + The(first.candidate.digit) + ", or else "
-             + Sequence(links, 2, links.size() - 1, naming) + "; either way " + CellName(target.candidate.cell, naming)
-             + " is not " + The(target.candidate.digit) + ".";
+        return "if " + Holding(links[1], naming) + ", then " + Sequence(links, 2, links.size() - 1, naming)
+             + "; either way " + CellName(target.candidate.cell, naming) + " is not " + The(target.candidate.digit) + ".";
     }
- if (step.shape == ChainShape::Loop)
+    if (step.shape == ChainShape::Loop)
         return "if " + Holding(assumption, naming) + ", then " + Sequence(links, 1, links.size(), naming) + ", so "
              + Holding(assumption, naming) + " again: the loop holds either way round, so one candidate of each "
              + "weak link holds, and " + Removals(step.eliminations, naming) + ".";

@@ -134,10 +134,10 @@ const TechniqueCase TechniqueCases[] = {
      "either way round, so one candidate of each weak link holds, and the 5 is removed from row 8, column 2, and the"
      " 9 is removed from row 4, column 8 and row 4, column 1."},
     {Technique::XChain, ".19728.64...69.8..68.35.9..143962.8.9254876..7685134922.6149.5885.2361.9.918752.6", "6.6", 16, 3,
-     "X-chain: either row 1, column 7 is the 3, or else row 7, column 7 is the 3, so row 7, column 2 is not the 3, "
+     "X-chain: if row 1, column 7 is not the 3, then row 7, column 7 is the 3, so row 7, column 2 is not the 3, "
      "so row 2, column 2 is the 3; either way row 1, column 1 is not the 3."},
     {Technique::XYChain, "354872169.7..5.3241.23..785..37...51.1.5...76527916843285...497741295638936487512", "7.2", 10, 9,
-     "XY-chain: either row 3, column 5 is the 6, or else row 3, column 5 is the 4, so row 4, column 5 is not the 4, "
+     "XY-chain: if row 3, column 5 is not the 6, then row 3, column 5 is the 4, so row 4, column 5 is not the 4, "
      "so row 4, column 5 is the 2, so row 4, column 7 is not the 2, so row 4, column 7 is the 9, so row 4, column 2 "
      "is not the 9, so row 4, column 2 is the 6; either way row 3, column 2 is not the 6."},
     {Technique::AlternatingCycle, ".837645.167.58.4.354.2.37867.8..6354164..527.3.547.16..57.4.6.2.16..79.5.3.65.8.7", "7.1", 13, 0,
@@ -147,7 +147,7 @@ const TechniqueCase TechniqueCases[] = {
      "either way round, so one candidate of each weak link holds, and the 9 is removed from row 6, column 6 and row "
      "5, column 4."},
     {Technique::AlternatingChain, ".5439...2..2568.4..38.24..5529836417.4.95.2...6.4.2.5949.285...286..35943.5649.2.", "7.1", 19, 0,
-     "Alternating chain: either row 1, column 1 is the 6, or else row 3, column 1 is the 6, so row 3, column 8 is "
+     "Alternating chain: if row 1, column 1 is not the 6, then row 3, column 1 is the 6, so row 3, column 8 is "
      "not the 6, so row 3, column 8 is the 7, so row 3, column 4 is not the 7, so row 1, column 6 is the 7; either "
      "way row 1, column 1 is not the 7."},
 
