@@ -11,15 +11,6 @@ namespace {
 // Grids with more cells of three or more digits hardly ever show the pattern.
 constexpr int MostExtraCells = 3;
 
-std::vector<int> DigitsOf(DigitMask mask)
-{
-    std::vector<int> digits;
-    for (int digit = 1; digit <= 9; ++digit)
-        if ((mask & DigitBit(digit)) != 0)
-            digits.push_back(digit);
-    return digits;
-}
-
 // True when, without the extra digits, every digit is left in none or two cells of every unit.
 bool LeavesEachDigitTwice(const CandidateGrid& grid, const std::vector<int>& cells, const std::vector<DigitMask>& extras)
 {

@@ -5,6 +5,7 @@
 #include "SolveStep.h"
 
 #include <optional>
+#include <vector>
 
 // Singles, which place a digit.
 std::optional<Step> FindFullHouse(const CandidateGrid& grid);
@@ -64,3 +65,13 @@ inline void ReadCell(Step& step, int cell)
         step.reads[digit].Add(cell);
 }
 inline void ReadDigit(Step& step, int digit, const CellSet& cells) { step.reads[digit] |= cells; }
+
+// The digits of `mask`, smallest first.
+inline std::vector<int> DigitsOf(DigitMask mask)
+{
+    std::vector<int> digits;
+    for (int digit = 1; digit <= 9; ++digit)
+        if ((mask & DigitBit(digit)) != 0)
+            digits.push_back(digit);
+    return digits;
+}

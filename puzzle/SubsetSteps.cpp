@@ -10,15 +10,6 @@ namespace {
 constexpr Technique NakedTechniques[] = {Technique::NakedPair, Technique::NakedTriple, Technique::NakedQuad};
 constexpr Technique HiddenTechniques[] = {Technique::HiddenPair, Technique::HiddenTriple, Technique::HiddenQuad};
 
-std::vector<int> DigitList(DigitMask mask)
-{
-    std::vector<int> digits;
-    for (int digit = 1; digit <= 9; ++digit)
-        if ((mask & DigitBit(digit)) != 0)
-            digits.push_back(digit);
-    return digits;
-}
-
 // The subset's step when it removes something from the unit.
 std::optional<Step> SubsetStep(Step step, Technique technique, DigitMask digits, int unit)
 {
@@ -26,7 +17,7 @@ std::optional<Step> SubsetStep(Step step, Technique technique, DigitMask digits,
         return std::nullopt;
     step.technique = technique;
     step.difficulty = BaseDifficulty(technique);
-    step.digits = DigitList(digits);
+    step.digits = DigitsOf(digits);
     step.units = {unit};
     return step;
 }
@@ -65,7 +56,7 @@ std::optional<Step> FindNakedSubset(const CandidateGrid& grid, int size, const P
                     ReadCell(step, cells[i]);
                     continue;
                 }
-                for (const int digit : DigitList(DigitMask(grid.Candidates(cells[i]) & digits)))
+                for (const int digit : DigitsOf(DigitMask(grid.Candidates(cells[i]) & digits)))
                     step.eliminations.push_back({cells[i], digit});
             }
             if (auto found = SubsetStep(std::move(step), NakedTechniques[size - 2], digits, unit))
@@ -105,13 +96,13 @@ std::optional<Step> FirstHiddenSubset(const CandidateGrid& grid, int size, const
             if (!removes)
                 continue;
             Step step;
-            for (const int digit : DigitList(digits))
+            for (const int digit : DigitsOf(digits))
                 ReadDigit(step, digit, UnitSet(unit));
             for (int i = 0; i < 9; ++i) {
                 if ((positions & (1u << i)) == 0)
                     continue;
                 step.cells.push_back(cells[i]);
-                for (const int digit : DigitList(DigitMask(grid.Candidates(cells[i]) & ~digits)))
+                for (const int digit : DigitsOf(DigitMask(grid.Candidates(cells[i]) & ~digits)))
                     step.eliminations.push_back({cells[i], digit});
             }
             if (auto found = SubsetStep(std::move(step), HiddenTechniques[size - 2], digits, unit))

@@ -125,15 +125,6 @@ void ForEachDeadlyLoop(const CandidateGrid& grid, int shortest, int longest, con
             LoopSearch(grid, a, b, shortest, longest, visit);
 }
 
-std::vector<int> DigitsOf(DigitMask mask)
-{
-    std::vector<int> digits;
-    for (int digit = 1; digit <= 9; ++digit)
-        if ((mask & DigitBit(digit)) != 0)
-            digits.push_back(digit);
-    return digits;
-}
-
 // A unit that holds all of `cells`, or -1.
 int CommonUnit(const std::vector<int>& cells)
 {
