@@ -12,17 +12,15 @@ CandidateGrid::CandidateGrid(const Grid81& grid) : m_values(grid)
         for (const int peer : PeersOf(cell))
             seen |= DigitBit(m_values[peer]);
         m_candidates[cell] = DigitMask(0x3FE & ~seen);
+        for (int digit = 1; digit <= 9; ++digit)
+            if (Has(cell, digit))
+                m_cellsWith[digit].Add(cell);
     }
-}
-
-unsigned CandidateGrid::PositionsIn(int unit, int digit) const
-{
-    unsigned positions = 0;
-    const auto& cells = UnitCells(unit);
-    for (int i = 0; i < 9; ++i)
-        if (Has(cells[i], digit))
-            positions |= 1u << i;
-    return positions;
+    for (int unit = 0; unit < UnitCount; ++unit)
+        for (int i = 0; i < 9; ++i)
+            for (int digit = 1; digit <= 9; ++digit)
+                if (Has(UnitCells(unit)[i], digit))
+                    m_positions[unit][digit] |= std::uint16_t(1u << i);
 }
 
 bool CandidateGrid::IsPlacedIn(int unit, int digit) const
@@ -44,7 +42,8 @@ bool CandidateGrid::IsFull() const
 void CandidateGrid::Place(int cell, int digit)
 {
     m_values[cell] = digit;
-    m_candidates[cell] = 0;
+    for (int other = 1; other <= 9; ++other)
+        Eliminate(cell, other);
     for (const int peer : PeersOf(cell))
         Eliminate(peer, digit);
 }

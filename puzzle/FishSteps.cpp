@@ -15,24 +15,29 @@ std::optional<Step> FindFishIn(const CandidateGrid& grid, int size, int digit, b
     unsigned eligible = 0;
     for (int line = 0; line < 9; ++line) {
         places[line] = grid.PositionsIn(baseFirst + line, digit);
-        const int count = std::popcount(places[line]);
+        const int count = BitCount(places[line]);
         if (count >= 2 && count <= size)
             eligible |= 1u << line;
     }
-    for (const unsigned base : MasksOfSize(size)) {
-        if ((base & ~eligible) != 0)
-            continue;
+    for (SubsetsOfSize subsets(eligible, size); !subsets.Done(); subsets.Next()) {
+        const unsigned base = subsets.Current();
         unsigned cover = 0;
         for (int line = 0; line < 9; ++line)
             if ((base & (1u << line)) != 0)
                 cover |= places[line];
-        if (std::popcount(cover) != size)
+        if (BitCount(cover) != size)
+            continue;
+        bool removes = false;
+        for (int line = 0; line < 9; ++line)
+            removes = removes || ((cover & (1u << line)) != 0 && (grid.PositionsIn(coverFirst + line, digit) & ~base) != 0);
+        if (!removes)
             continue;
         Step step;
         for (int line = 0; line < 9; ++line) {
             if ((base & (1u << line)) == 0)
                 continue;
             step.units.push_back(baseFirst + line);
+            ReadDigit(step, digit, UnitSet(baseFirst + line));
             for (int i = 0; i < 9; ++i)
                 if ((places[line] & (1u << i)) != 0)
                     step.cells.push_back(UnitCells(baseFirst + line)[i]);
@@ -58,11 +63,14 @@ std::optional<Step> FindFishIn(const CandidateGrid& grid, int size, int digit, b
 
 }  // namespace
 
-std::optional<Step> FindFish(const CandidateGrid& grid, int size)
+std::optional<Step> FindFish(const CandidateGrid& grid, int size, const PatternScope& scope)
 {
-    for (int digit = 1; digit <= 9; ++digit)
+    for (int digit = 1; digit <= 9; ++digit) {
+        if ((scope.digits & (1u << digit)) == 0)
+            continue;
         for (const bool rowsAsBase : {true, false})
             if (auto step = FindFishIn(grid, size, digit, rowsAsBase))
                 return step;
+    }
     return std::nullopt;
 }

@@ -1,48 +1,28 @@
 // Pointing and claiming: a digit confined to where a box and a line meet.
+#include "DirectSteps.h"
 #include "GridUnits.h"
 #include "StepTechniques.h"
 
-#include <bitset>
-
 namespace {
-
-using CellSet = std::bitset<81>;
-
-CellSet CellsWith(const CandidateGrid& grid, int digit)
-{
-    CellSet cells;
-    for (int cell = 0; cell < 81; ++cell)
-        if (grid.Has(cell, digit))
-            cells.set(size_t(cell));
-    return cells;
-}
-
-std::vector<int> CellsOf(const CellSet& set)
-{
-    std::vector<int> cells;
-    for (int cell = 0; cell < 81; ++cell)
-        if (set.test(size_t(cell)))
-            cells.push_back(cell);
-    return cells;
-}
 
 // Where the digit lies in `from` only within `within`: removes it from the rest of `within`.
 std::optional<Step> Confined(Technique technique, const CellSet& withDigit, int from, int within, int digit)
 {
     const CellSet inFrom = withDigit & UnitSet(from);
-    if (inFrom.none() || (inFrom & ~UnitSet(within)).any())
+    if (inFrom.Empty() || (inFrom - UnitSet(within)).Any())
         return std::nullopt;
-    const CellSet removed = withDigit & UnitSet(within) & ~UnitSet(from);
-    if (removed.none())
+    const CellSet removed = (withDigit & UnitSet(within)) - UnitSet(from);
+    if (removed.Empty())
         return std::nullopt;
     Step step;
     step.technique = technique;
     step.difficulty = BaseDifficulty(technique);
-    step.cells = CellsOf(inFrom);
+    step.cells = inFrom.Cells();
     step.digits = {digit};
     step.units = {from, within};
-    for (const int cell : CellsOf(removed))
+    for (const int cell : removed)
         step.eliminations.push_back({cell, digit});
+    ReadDigit(step, digit, UnitSet(from));
     return step;
 }
 
@@ -55,33 +35,49 @@ std::array<int, 6> LinesThroughBox(int box)
             ColumnUnit(column), ColumnUnit(column + 1), ColumnUnit(column + 2)};
 }
 
-}  // namespace
-
-std::optional<Step> FindPointing(const CandidateGrid& grid)
+// The first pointing (boxes into lines) or claiming (lines into boxes) for which `accept`
+// returns a step.
+template <typename Accept>
+std::optional<Step> FirstIntersection(const CandidateGrid& grid, bool pointing, const PatternScope& scope, Accept accept)
 {
+    const Technique technique = pointing ? Technique::Pointing : Technique::Claiming;
     for (int digit = 1; digit <= 9; ++digit) {
-        const CellSet withDigit = CellsWith(grid, digit);
-        for (int box = 0; box < 9; ++box)
-            for (const int line : LinesThroughBox(box))
-                if (auto step = Confined(Technique::Pointing, withDigit, BoxUnit(box), line, digit))
-                    return step;
-    }
-    return std::nullopt;
-}
-
-std::optional<Step> FindClaiming(const CandidateGrid& grid)
-{
-    for (int digit = 1; digit <= 9; ++digit) {
-        const CellSet withDigit = CellsWith(grid, digit);
-        for (int line = 0; line < BoxUnit(0); ++line) {
-            const int first = UnitCells(line)[0];
-            for (int i = 0; i < 3; ++i) {
-                // Rows cross the boxes of their band, columns those of their stack.
-                const int box = line < 9 ? 3 * (first / 27) + i : i * 3 + (first % 9) / 3;
-                if (auto step = Confined(Technique::Claiming, withDigit, line, BoxUnit(box), digit))
-                    return step;
+        if ((scope.digits & (1u << digit)) == 0)
+            continue;
+        const CellSet& withDigit = grid.CellsWith(digit);
+        for (int box = 0; box < 9; ++box) {
+            for (const int line : LinesThroughBox(box)) {
+                const int from = pointing ? BoxUnit(box) : line;
+                const int within = pointing ? line : BoxUnit(box);
+                if (auto step = Confined(technique, withDigit, from, within, digit))
+                    if (auto accepted = accept(std::move(*step)))
+                        return accepted;
             }
         }
     }
     return std::nullopt;
+}
+
+std::optional<Step> Plain(Step step) { return step; }
+
+}  // namespace
+
+std::optional<Step> FindPointing(const CandidateGrid& grid, const PatternScope& scope)
+{
+    return FirstIntersection(grid, true, scope, Plain);
+}
+
+std::optional<Step> FindClaiming(const CandidateGrid& grid, const PatternScope& scope)
+{
+    return FirstIntersection(grid, false, scope, Plain);
+}
+
+std::optional<Step> FindDirectPointing(const CandidateGrid& grid)
+{
+    return FirstIntersection(grid, true, WholeGrid, [&grid](Step step) { return MakeDirect(grid, std::move(step)); });
+}
+
+std::optional<Step> FindDirectClaiming(const CandidateGrid& grid)
+{
+    return FirstIntersection(grid, false, WholeGrid, [&grid](Step step) { return MakeDirect(grid, std::move(step)); });
 }

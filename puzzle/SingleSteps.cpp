@@ -11,9 +11,15 @@ Step Placement(Technique technique, int cell, int digit, int unit)
     step.difficulty = BaseDifficulty(technique);
     step.cells = {cell};
     step.digits = {digit};
+    step.placements = {{cell, digit}};
     if (unit >= 0)
         step.units = {unit};
-    step.placements = {{cell, digit}};
+    // A hidden single needs the digit gone from the rest of its unit, the others need the
+    // cell's other digits gone.
+    if (technique == Technique::HiddenSingleInBox || technique == Technique::HiddenSingleInLine)
+        ReadDigit(step, digit, UnitSet(unit));
+    else
+        ReadCell(step, cell);
     return step;
 }
 
@@ -44,7 +50,7 @@ std::optional<Step> FindHiddenSingle(const CandidateGrid& grid, bool inBoxes)
     for (int unit = first; unit < last; ++unit) {
         for (int digit = 1; digit <= 9; ++digit) {
             const unsigned positions = grid.PositionsIn(unit, digit);
-            if (std::popcount(positions) == 1)
+            if (BitCount(positions) == 1)
                 return Placement(technique, UnitCells(unit)[std::countr_zero(positions)], digit, unit);
         }
     }

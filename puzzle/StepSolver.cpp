@@ -1,68 +1,28 @@
 // Solves a grid the way a person does, one easiest step at a time, and rates it by its hardest step.
 #include "StepSolver.h"
 
-#include "StepTechniques.h"
+#include "SolutionCount.h"
+#include "TechniqueTable.h"
 
-namespace {
-
-using Finder = std::optional<Step> (*)(const CandidateGrid&);
-
-// Every technique, easiest first (the chains come last, shortest first).
-constexpr Finder Techniques[] = {
-    FindFullHouse,
-    [](const CandidateGrid& grid) { return FindHiddenSingle(grid, true); },
-    [](const CandidateGrid& grid) { return FindHiddenSingle(grid, false); },
-    FindNakedSingle,
-    FindPointing,
-    FindClaiming,
-    [](const CandidateGrid& grid) { return FindNakedSubset(grid, 2); },
-    [](const CandidateGrid& grid) { return FindFish(grid, 2); },
-    [](const CandidateGrid& grid) { return FindHiddenSubset(grid, 2); },
-    [](const CandidateGrid& grid) { return FindNakedSubset(grid, 3); },
-    [](const CandidateGrid& grid) { return FindFish(grid, 3); },
-    [](const CandidateGrid& grid) { return FindHiddenSubset(grid, 3); },
-    FindXYWing,
-    FindXYZWing,
-    [](const CandidateGrid& grid) { return FindNakedSubset(grid, 4); },
-    [](const CandidateGrid& grid) { return FindFish(grid, 4); },
-    [](const CandidateGrid& grid) { return FindHiddenSubset(grid, 4); },
-    FindChain,
-};
-
-}  // namespace
-
-std::optional<Step> FindTechnique(const CandidateGrid& grid, Technique technique)
+std::optional<Step> FindEasiestStep(const CandidateGrid& grid, bool uniqueSolution)
 {
-    switch (technique) {
-    case Technique::FullHouse: return FindFullHouse(grid);
-    case Technique::HiddenSingleInBox: return FindHiddenSingle(grid, true);
-    case Technique::HiddenSingleInLine: return FindHiddenSingle(grid, false);
-    case Technique::NakedSingle: return FindNakedSingle(grid);
-    case Technique::Pointing: return FindPointing(grid);
-    case Technique::Claiming: return FindClaiming(grid);
-    case Technique::NakedPair: return FindNakedSubset(grid, 2);
-    case Technique::XWing: return FindFish(grid, 2);
-    case Technique::HiddenPair: return FindHiddenSubset(grid, 2);
-    case Technique::NakedTriple: return FindNakedSubset(grid, 3);
-    case Technique::Swordfish: return FindFish(grid, 3);
-    case Technique::HiddenTriple: return FindHiddenSubset(grid, 3);
-    case Technique::XYWing: return FindXYWing(grid);
-    case Technique::XYZWing: return FindXYZWing(grid);
-    case Technique::NakedQuad: return FindNakedSubset(grid, 4);
-    case Technique::Jellyfish: return FindFish(grid, 4);
-    case Technique::HiddenQuad: return FindHiddenSubset(grid, 4);
-    case Technique::XChain: return FindXChain(grid);
-    case Technique::XYChain: return FindXYChain(grid);
+    // A technique whose difficulty grows with its size may find a step harder than the next
+    // techniques' smallest, so the walk goes on while a later technique could still do better.
+    std::optional<Step> easiest;
+    for (const TechniqueInfo& info : TechniqueTable()) {
+        if (easiest && info.difficulty >= easiest->difficulty)
+            break;
+        if (info.needsUniqueSolution && !uniqueSolution)
+            continue;
+        // The nested chains are there so that a grid with one solution always has a path; on
+        // a grid with several they would search every level in vain, for a minute or more.
+        if (!uniqueSolution && info.technique >= Technique::NestedForcingChains)
+            break;
+        std::optional<Step> step = info.find(grid, easiest ? easiest->difficulty : 1000);
+        if (step && (!easiest || step->difficulty < easiest->difficulty))
+            easiest = std::move(step);
     }
-    return std::nullopt;
-}
-
-std::optional<Step> FindEasiestStep(const CandidateGrid& grid)
-{
-    for (const Finder find : Techniques)
-        if (auto step = find(grid))
-            return step;
-    return std::nullopt;
+    return easiest;
 }
 
 void ApplyStep(CandidateGrid& grid, const Step& step)
@@ -75,10 +35,11 @@ void ApplyStep(CandidateGrid& grid, const Step& step)
 
 LogicSolve SolveWithSteps(const Grid81& grid)
 {
+    const bool unique = CountSolutions(grid, 2) == 1;
     LogicSolve solve{{}, CandidateGrid(grid), false};
     // Every step places a digit or removes a candidate, so the loop ends.
     while (!solve.end.IsFull()) {
-        std::optional<Step> step = FindEasiestStep(solve.end);
+        std::optional<Step> step = FindEasiestStep(solve.end, unique);
         if (!step)
             return solve;
         ApplyStep(solve.end, *step);

@@ -10,8 +10,9 @@
 #include <vector>
 
 // The easiest step on `grid`, trying the techniques from the easiest up; nothing when the
-// grid is full or no technique applies.
-std::optional<Step> FindEasiestStep(const CandidateGrid& grid);
+// grid is full or no technique applies. The techniques that rely on a single completion
+// take part only when `uniqueSolution` says the grid has exactly one.
+std::optional<Step> FindEasiestStep(const CandidateGrid& grid, bool uniqueSolution);
 
 // Writes the step's placements and removes its eliminations.
 void ApplyStep(CandidateGrid& grid, const Step& step);
@@ -22,8 +23,9 @@ struct LogicSolve {
     bool solved = false;   // the steps filled the grid
 };
 
-// Easiest steps from `grid` until it is full or no technique applies. The grid should
-// repeat no digit; on one without a completion the steps prove nothing.
+// Easiest steps from `grid` until it is full or no technique applies; the uniqueness
+// techniques take part when the grid has exactly one completion. The grid should repeat
+// no digit; on one without a completion the steps prove nothing.
 LogicSolve SolveWithSteps(const Grid81& grid);
 
 struct PuzzleRating {

@@ -1,4 +1,5 @@
 // Naked and hidden pairs, triples and quads within one unit.
+#include "DirectSteps.h"
 #include "GridUnits.h"
 #include "StepTechniques.h"
 
@@ -9,15 +10,6 @@ namespace {
 constexpr Technique NakedTechniques[] = {Technique::NakedPair, Technique::NakedTriple, Technique::NakedQuad};
 constexpr Technique HiddenTechniques[] = {Technique::HiddenPair, Technique::HiddenTriple, Technique::HiddenQuad};
 
-std::vector<int> DigitList(DigitMask mask)
-{
-    std::vector<int> digits;
-    for (int digit = 1; digit <= 9; ++digit)
-        if ((mask & DigitBit(digit)) != 0)
-            digits.push_back(digit);
-    return digits;
-}
-
 // The subset's step when it removes something from the unit.
 std::optional<Step> SubsetStep(Step step, Technique technique, DigitMask digits, int unit)
 {
@@ -25,16 +17,18 @@ std::optional<Step> SubsetStep(Step step, Technique technique, DigitMask digits,
         return std::nullopt;
     step.technique = technique;
     step.difficulty = BaseDifficulty(technique);
-    step.digits = DigitList(digits);
+    step.digits = DigitsOf(digits);
     step.units = {unit};
     return step;
 }
 
 }  // namespace
 
-std::optional<Step> FindNakedSubset(const CandidateGrid& grid, int size)
+std::optional<Step> FindNakedSubset(const CandidateGrid& grid, int size, const PatternScope& scope)
 {
     for (int unit = 0; unit < UnitCount; ++unit) {
+        if ((scope.units & (1u << unit)) == 0)
+            continue;
         const auto& cells = UnitCells(unit);
         unsigned eligible = 0;  // empty cells with no more candidates than the subset has
         for (int i = 0; i < 9; ++i) {
@@ -42,22 +36,27 @@ std::optional<Step> FindNakedSubset(const CandidateGrid& grid, int size)
             if (count >= 1 && count <= size)
                 eligible |= 1u << i;
         }
-        for (const unsigned chosen : MasksOfSize(size)) {
-            if ((chosen & ~eligible) != 0)
-                continue;
+        for (SubsetsOfSize subsets(eligible, size); !subsets.Done(); subsets.Next()) {
+            const unsigned chosen = subsets.Current();
             DigitMask digits = 0;
             for (int i = 0; i < 9; ++i)
                 if ((chosen & (1u << i)) != 0)
                     digits |= grid.Candidates(cells[i]);
             if (CountDigits(digits) != size)
                 continue;
+            bool removes = false;
+            for (int i = 0; i < 9; ++i)
+                removes = removes || ((chosen & (1u << i)) == 0 && (grid.Candidates(cells[i]) & digits) != 0);
+            if (!removes)
+                continue;
             Step step;
             for (int i = 0; i < 9; ++i) {
                 if ((chosen & (1u << i)) != 0) {
                     step.cells.push_back(cells[i]);
+                    ReadCell(step, cells[i]);
                     continue;
                 }
-                for (const int digit : DigitList(DigitMask(grid.Candidates(cells[i]) & digits)))
+                for (const int digit : DigitsOf(DigitMask(grid.Candidates(cells[i]) & digits)))
                     step.eliminations.push_back({cells[i], digit});
             }
             if (auto found = SubsetStep(std::move(step), NakedTechniques[size - 2], digits, unit))
@@ -67,36 +66,61 @@ std::optional<Step> FindNakedSubset(const CandidateGrid& grid, int size)
     return std::nullopt;
 }
 
-std::optional<Step> FindHiddenSubset(const CandidateGrid& grid, int size)
+namespace {
+
+// The first hidden subset of `size` digits for which `accept` returns a step.
+template <typename Accept>
+std::optional<Step> FirstHiddenSubset(const CandidateGrid& grid, int size, const PatternScope& scope, Accept accept)
 {
     for (int unit = 0; unit < UnitCount; ++unit) {
+        if ((scope.units & (1u << unit)) == 0)
+            continue;
         const auto& cells = UnitCells(unit);
         DigitMask eligible = 0;  // digits with no more places than the subset has cells
         for (int digit = 1; digit <= 9; ++digit) {
-            const int places = std::popcount(grid.PositionsIn(unit, digit));
+            const int places = BitCount(grid.PositionsIn(unit, digit));
             if (places >= 1 && places <= size)
                 eligible |= DigitBit(digit);
         }
-        for (const unsigned chosen : MasksOfSize(size)) {
-            const DigitMask digits = DigitMask(chosen << 1);
-            if ((digits & ~eligible) != 0)
-                continue;
+        for (SubsetsOfSize subsets(eligible, size); !subsets.Done(); subsets.Next()) {
+            const DigitMask digits = DigitMask(subsets.Current());
             unsigned positions = 0;
-            for (const int digit : DigitList(digits))
-                positions |= grid.PositionsIn(unit, digit);
-            if (std::popcount(positions) != size)
+            for (int digit = 1; digit <= 9; ++digit)
+                if ((digits & DigitBit(digit)) != 0)
+                    positions |= grid.PositionsIn(unit, digit);
+            if (BitCount(positions) != size)
+                continue;
+            bool removes = false;
+            for (int i = 0; i < 9; ++i)
+                removes = removes || ((positions & (1u << i)) != 0 && (grid.Candidates(cells[i]) & ~digits) != 0);
+            if (!removes)
                 continue;
             Step step;
+            for (const int digit : DigitsOf(digits))
+                ReadDigit(step, digit, UnitSet(unit));
             for (int i = 0; i < 9; ++i) {
                 if ((positions & (1u << i)) == 0)
                     continue;
                 step.cells.push_back(cells[i]);
-                for (const int digit : DigitList(DigitMask(grid.Candidates(cells[i]) & ~digits)))
+                for (const int digit : DigitsOf(DigitMask(grid.Candidates(cells[i]) & ~digits)))
                     step.eliminations.push_back({cells[i], digit});
             }
             if (auto found = SubsetStep(std::move(step), HiddenTechniques[size - 2], digits, unit))
-                return found;
+                if (auto accepted = accept(std::move(*found)))
+                    return accepted;
         }
     }
     return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Step> FindHiddenSubset(const CandidateGrid& grid, int size, const PatternScope& scope)
+{
+    return FirstHiddenSubset(grid, size, scope, [](Step step) { return std::optional<Step>(std::move(step)); });
+}
+
+std::optional<Step> FindDirectHiddenSubset(const CandidateGrid& grid, int size)
+{
+    return FirstHiddenSubset(grid, size, WholeGrid, [&grid](Step step) { return MakeDirect(grid, std::move(step)); });
 }

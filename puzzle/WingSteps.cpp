@@ -25,6 +25,8 @@ Step Wing(Technique technique, std::vector<int> cells, std::vector<int> digits, 
     Step step;
     step.technique = technique;
     step.difficulty = BaseDifficulty(technique);
+    for (const int cell : cells)
+        ReadCell(step, cell);
     step.cells = std::move(cells);
     step.digits = std::move(digits);
     step.eliminations = std::move(eliminations);

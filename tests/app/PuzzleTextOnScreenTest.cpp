@@ -65,7 +65,7 @@ TEST_F(PuzzleTextOnScreenTest, PasteStartsAGameFromTheClipboardAndCopyGivesTheGi
 
     std::string zeros = unique;
     std::replace(zeros.begin(), zeros.end(), '.', '0');
-    for (const auto& [text, message] : {std::pair(zeros, "A puzzle with one solution, rated 2.6 (pointing)."),
+    for (const auto& [text, message] : {std::pair(zeros, "A puzzle with one solution, rated 1.7 (direct pointing)."),
                                         std::pair(several, "This puzzle has more than one solution.")}) {
         SCOPED_TRACE(message);
         paste(text, true);
@@ -97,7 +97,7 @@ TEST(PastedPuzzleTextTest, SaysHowManySolutionsAndTheRating)
         const char* message;
     } rows[] = {
         {"2.1.74..589..51.7.547..6.136....9.5.9.2..7.3.1......294..79.3.1719.6.54.3.8145..7",
-         "A puzzle with one solution, rated 2.6 (pointing)."},
+         "A puzzle with one solution, rated 1.7 (direct pointing)."},
         {"43789.6.58..53674995647.8.354..69387369748.5..783.5964684953.7..956.74387.3.84596",
          "This puzzle has more than one solution."},
         {"55...............................................................................", "No Answer"},

@@ -63,21 +63,21 @@ file(WRITE "${input}"
   "55...............................................................................\n"
   "437892615821536749956471823542169387369748152178325964684953271295617438713284596\n")
 run_solve(--rate INPUT_FILE "${input}")
-set(expected "0:1 2.6 pointing\n2+ T&E needs trial and error\n0 - no solution\n1 0.0 none\n")
+set(expected "0:1 1.7 direct pointing\n2+ T&E needs trial and error\n0 - no solution\n1 0.0 none\n")
 if(NOT "${status}:${out}" STREQUAL expected)
   message(FATAL_ERROR "--rate: expected status:output\n${expected}got\n${status}:${out}")
 endif()
 
-# The pointing step comes first; then only singles, one line for each of the 38 empty cells,
-# and the rating. Lines hold semicolons, so they are counted as text, not as a CMake list.
+# The direct pointing comes first and places a digit; then only singles, one line for each of
+# the other 37 empty cells, and the rating. Lines hold semicolons, so they are counted as text, not as a CMake list.
 file(WRITE "${input}" "${pointing}\n")
 run_solve(--explain INPUT_FILE "${input}")
 string(REGEX REPLACE "[^\n]" "" newlines "${out}")
 string(LENGTH "${newlines}" count)
-set(first "2.6 Pointing: in the top-middle box, the 3 can only go where it meets column 4, so the 3 is removed from row 4, column 4; row 6, column 4 and row 8, column 4.\n")
+set(first "1.7 Direct pointing: in the top-middle box, the 3 can only go where it meets column 4, so it goes nowhere else in column 4; that leaves row 8, column 6 as the only place for the 3 in the bottom-middle box.\n")
 string(FIND "${out}" "${first}" at)
-if(NOT status EQUAL 0 OR NOT count EQUAL 40 OR NOT at EQUAL 0 OR NOT out MATCHES "\nrating 2\\.6 pointing\n$")
-  message(FATAL_ERROR "--explain: expected 40 lines from\n${first}to the rating, got (status ${status})\n${out}")
+if(NOT status EQUAL 0 OR NOT count EQUAL 39 OR NOT at EQUAL 0 OR NOT out MATCHES "\nrating 1\\.7 direct pointing\n$")
+  message(FATAL_ERROR "--explain: expected 39 lines from\n${first}to the rating, got (status ${status})\n${out}")
 endif()
 
 run_solve(--rate --explain INPUT_FILE "${input}")

@@ -32,7 +32,12 @@ std::string ExplainLines(const Grid81& grid)
         return "No Answer\n";
     const LogicSolve solve = SolveWithSteps(grid);
     std::string text;
-    for (const Step& step : solve.steps)
-        text += FormatDifficulty(step.difficulty) + " " + DescribeStep(step, CellNaming::GridRows) + "\n";
+    for (const Step& step : solve.steps) {
+        // A forcing chain takes several lines; the ones after its first are indented.
+        std::string description = DescribeStep(step, CellNaming::GridRows);
+        for (size_t at = description.find('\n'); at != std::string::npos; at = description.find('\n', at + 1))
+            description.insert(at + 1, "    ");
+        text += FormatDifficulty(step.difficulty) + " " + description + "\n";
+    }
     return text + "rating " + RatingText(RateSteps(solve)) + "\n";
 }
