@@ -48,8 +48,11 @@ std::string HelpText(const HelpAdvice& advice, const Grid81& board)
         return kNoAnswer;
     case HelpKind::NextDigit: {
         std::string text;
-        for (const Step& step : advice.steps)
-            text += (text.empty() ? "" : "\n") + DescribeStep(step, kScreenNaming);
+        for (const Step& step : advice.steps) {
+            if (!text.empty())
+                text += '\n';
+            text += DescribeStep(step, kScreenNaming);
+        }
         return text;
     }
     case HelpKind::BoardComplete:
