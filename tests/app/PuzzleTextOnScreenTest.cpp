@@ -6,37 +6,26 @@
 #include "Solver.h"
 
 #include <algorithm>
+#include <map>
 
 namespace {
 
 using PuzzleTextOnScreenTest = GameWindowFixture;
 
+const std::string kUnique = "2.1.74..589..51.7.547..6.136....9.5.9.2..7.3.1......294..79.3.1719.6.54.3.8145..7";
+
 // The board's cells as they are read on screen: row by row from the top, each from the left.
 std::string ReadOnScreen(const CBoardWnd& board, const Game& game)
 {
-    std::vector<size_t> cells;
-    for (size_t i = 0; i < board.m_cells.size(); ++i)
-        cells.push_back(i);
-    std::sort(cells.begin(), cells.end(), [&board](size_t a, size_t b) {
-        const Rect first = board.m_cells[a]->GetRect(), second = board.m_cells[b]->GetRect();
-        return std::pair(first.top, first.left) < std::pair(second.top, second.left);
-    });
+    std::map<std::pair<int, int>, char> byPlace;  // top, then left
+    for (size_t i = 0; i < board.m_cells.size(); ++i) {
+        const Rect place = board.m_cells[i]->GetRect();
+        byPlace[{place.top, place.left}] = game.Digits()[i] == 0 ? '.' : char('0' + game.Digits()[i]);
+    }
     std::string text;
-    for (size_t cell : cells)
-        text += game.Digits()[cell] == 0 ? '.' : char('0' + game.Digits()[cell]);
+    for (const auto& [place, digit] : byPlace)
+        text += digit;
     return text;
-}
-
-// A text put on the board reads on screen as it was written, and the board gives that text back.
-TEST_F(PuzzleTextOnScreenTest, TextRowsAreTheBoardsRowsOnScreen)
-{
-    const std::string text = "2.1.74..589..51.7.547..6.136....9.5.9.2..7.3.1......294..79.3.1719.6.54.3.8145..7";
-    StartEntry();
-    const Grid81 board = SwapTextAndBoardOrder(ParsePuzzleText(text).value());
-    for (int i = 0; i < 81; ++i)
-        TheGame().EnterDigit(i, board[i]);
-    EXPECT_EQ(ReadOnScreen(Board(), TheGame()), text);
-    EXPECT_EQ(FormatPuzzleText(SwapTextAndBoardOrder(TheGame().Digits())), text);
 }
 
 // Ctrl+V pastes and Ctrl+C copies. A puzzle with solutions replaces the game, after the question, as a Quick
@@ -44,8 +33,6 @@ TEST_F(PuzzleTextOnScreenTest, TextRowsAreTheBoardsRowsOnScreen)
 // changes nothing.
 TEST_F(PuzzleTextOnScreenTest, PasteStartsAGameFromTheClipboardAndCopyGivesTheGivensBack)
 {
-    const std::string unique = "2.1.74..589..51.7.547..6.136....9.5.9.2..7.3.1......294..79.3.1719.6.54.3.8145..7";
-    const std::string several = "43789.6.58..53674995647.8.354..69387369748.5..783.5964684953.7..956.74387.3.84596";
     const std::string none = "55" + std::string(79, '.');
     const auto paste = [this](const std::string& text, bool clear) {
         m_ui.m_clipboard = QString::fromStdString(text);
@@ -58,15 +45,15 @@ TEST_F(PuzzleTextOnScreenTest, PasteStartsAGameFromTheClipboardAndCopyGivesTheGi
     TheGame().Hint(FirstCell(false));
     const GameState before = State();
     paste("1234 is no puzzle", true);
-    paste(unique, false);
+    paste(kUnique, false);
     EXPECT_EQ(State(), before);
     EXPECT_EQ(m_ui.m_messages, QStringList({}));
     EXPECT_EQ(m_ui.m_questions, QStringList({"Question: Clear the board to enter a puzzle?"}));
 
-    std::string zeros = unique;
+    std::string zeros = kUnique;
     std::replace(zeros.begin(), zeros.end(), '.', '0');
     for (const auto& [text, message] : {std::pair(zeros, "A puzzle with one solution, rated 1.7 (direct pointing)."),
-                                        std::pair(several, "This puzzle has more than one solution.")}) {
+                                        std::pair(kTwoSolutions, "This puzzle has more than one solution.")}) {
         SCOPED_TRACE(message);
         paste(text, true);
         EXPECT_EQ(m_ui.m_messages, QStringList({message}));
@@ -80,7 +67,7 @@ TEST_F(PuzzleTextOnScreenTest, PasteStartsAGameFromTheClipboardAndCopyGivesTheGi
         EXPECT_EQ(TheGame().Level(), 3);
         Type(FirstCell(false), Qt::Key_1);
         Click(Qt::Key_C, Qt::ControlModifier);
-        EXPECT_EQ(m_ui.m_clipboard.toStdString(), text == zeros ? unique : several);
+        EXPECT_EQ(m_ui.m_clipboard.toStdString(), text == zeros ? kUnique : kTwoSolutions);
     }
     paste(none, true);
     EXPECT_EQ(m_ui.m_messages, QStringList({"No Answer"}));
@@ -90,24 +77,10 @@ TEST_F(PuzzleTextOnScreenTest, PasteStartsAGameFromTheClipboardAndCopyGivesTheGi
     EXPECT_EQ(m_ui.m_clipboard.toStdString(), none);
 }
 
-TEST(PastedPuzzleTextTest, SaysHowManySolutionsAndTheRating)
+// The other messages: the paste test above.
+TEST(PastedPuzzleTextTest, ACompletePuzzleIsSaidToBeOne)
 {
-    const struct {
-        const char* puzzle;
-        const char* message;
-    } rows[] = {
-        {"2.1.74..589..51.7.547..6.136....9.5.9.2..7.3.1......294..79.3.1719.6.54.3.8145..7",
-         "A puzzle with one solution, rated 1.7 (direct pointing)."},
-        {"43789.6.58..53674995647.8.354..69387369748.5..783.5964684953.7..956.74387.3.84596",
-         "This puzzle has more than one solution."},
-        {"55...............................................................................", "No Answer"},
-        {"437892615821536749956471823542169387369748152178325964684953271295617438713284596",
-         "A puzzle with one solution, already complete."},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.puzzle);
-        EXPECT_EQ(PastedPuzzleText(ParsePuzzleText(row.puzzle).value()), row.message);
-    }
+    EXPECT_EQ(PastedPuzzleText(ParsePuzzleText(kSolvedGrid).value()), "A puzzle with one solution, already complete.");
 }
 
 }  // namespace
