@@ -100,8 +100,6 @@ if(CMAKE_HOST_UNIX AND NOT EMULATOR)
   expect_match("help to a full disk" "${status}:${err}" "^2:tessaly-solve: cannot write standard output: ")
   run_shell("\"$0\" < \"$1\"" "${WORK_DIR}")
   expect_match("a folder as input" "${status}:${err}" "^2:tessaly-solve: cannot read standard input: ")
-  run_shell("\"$0\" <&-")
-  expect_match("closed input" "${status}:${err}" "^2:tessaly-solve: cannot read standard input: ")
 
   set(limit "prlimit --as=33554432")
   run_shell("${limit} \"$0\" --help")
