@@ -21,11 +21,7 @@ inline std::string StringOf(const Grid81& grid)
         cells += value != 0 ? char('0' + value) : '.';
     return cells;
 }
-inline std::string With(std::string cells, int index, char c)
-{
-    cells[index] = c;
-    return cells;
-}
+inline std::string With(std::string cells, int index, char c) { cells[index] = c; return cells; }
 
 // A game in play as a file holds it: what the cells show, the givens and the solution.
 inline SavedGame SavedGameOf(std::string_view shown, std::string_view puzzle, std::string_view solution,
