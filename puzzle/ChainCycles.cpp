@@ -93,7 +93,7 @@ std::optional<Step> FindCycle(const CandidateGrid& grid, Technique technique, un
                 if (!walk.ReachedNow(closer, i))
                     continue;
                 const int start = starts[i];
-                search.Walk(start, links, [&](int literal, int) { return literal == closer; });
+                search.Walk(start, links, [end = closer](int literal, int) { return literal == end; });
                 std::vector<ChainLink> loop = search.Path(start, closer);
                 if (!IsSimple(loop))
                     continue;
