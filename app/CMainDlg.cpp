@@ -179,8 +179,9 @@ void CMainDlg::ConnectCommands()
     connect(button(IDC_GET_RESULT), &QPushButton::clicked, this, &CMainDlg::OnGetResult);
     connect(m_showSmallCheck, &QCheckBox::clicked, this, &CMainDlg::OnShowSmall);
     connect(button(IDC_INPUT_GAME), &QPushButton::clicked, this, &CMainDlg::OnInputGame);
-    // The worker's last step only emits; the outcome is taken on the window's thread.
+    // The workers' last step only emits; the outcome is taken on the window's thread.
     connect(this, &CMainDlg::SolveFinished, this, &CMainDlg::OnSolveFinished, Qt::QueuedConnection);
+    connect(this, &CMainDlg::HelpFound, this, &CMainDlg::OnHelpFound, Qt::QueuedConnection);
 }
 
 QWidget* CMainDlg::GetDlgItem(int id) const

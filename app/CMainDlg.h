@@ -66,12 +66,16 @@ public:
     QListWidget* m_levelList = nullptr;     // IDC_LEVEL_LIST, index + 1 = level
     QCheckBox* m_showSmallCheck = nullptr;  // IDC_SHOW_SMALL
     UiSeam& m_ui;
-    // Solves for GetAnswer and for an entered game, one at a time.
-    SolveWorker m_solveWorker;
+    // Solves for GetAnswer, for an entered game and for a pasted puzzle, one at a time.
+    SolveWorker m_solveWorker{SolveAndDescribe};
+    // Searches the advice of "Give me some help!", one press at a time.
+    Worker<HelpQuestion, HelpAdvice> m_helpWorker{[](const HelpQuestion& question) { return AdviseHelp(question); }};
 
 signals:
-    // Emitted by the solver's thread when its outcome can be taken; queued to OnSolveFinished.
+    // Emitted by the workers' threads when their outcomes can be taken; queued to
+    // OnSolveFinished and OnHelpFound.
     void SolveFinished();
+    void HelpFound();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -90,7 +94,7 @@ private slots:
     void OnNewGame();
     void OnGetAnswer();
     void OnPrintToPaper();
-    void OnGiveHelp();  // in CMainDlgHelp.cpp
+    void OnGiveHelp();  // in CMainDlgHelp.cpp, with OnHelpFound
     void OnInputGame();
     // The board menu's commands, in CMainDlgBoardMenu.cpp.
     void OnUndo();
@@ -102,6 +106,8 @@ private slots:
     void OnCopyPuzzle();
     // Takes the solver's outcome on the window's thread and applies it to the game it was for.
     void OnSolveFinished();
+    // Takes the help's advice on the window's thread and shows it while the board is the one it is about.
+    void OnHelpFound();
 
 private:
     void CreateControls();
@@ -117,9 +123,26 @@ private:
     void ApplySolveOutcome(const SolveOutcome& outcome);
     // During a puzzle entry: says "Press Solve first", gives the focus back and is true.
     bool RefuseDuringGameEntry();
+    // Just after `worker` has started: its outcome at once (through `found`) when it comes
+    // within a moment, as if there were no thread; else the busy cursor until it comes.
+    template <typename Question, typename Outcome>
+    void AwaitOutcome(Worker<Question, Outcome>& worker, void (CMainDlg::*found)());
+    // The busy cursor while a worker searches, the usual one otherwise.
+    void ShowWhetherBusy();
 
     RandomGenerator& m_random;
     int m_solveSerial = 0;  // the game's serial when the running solve started
     SolvePurpose m_solvePurpose = SolvePurpose::CompleteBoard;
     Grid81 m_solvedGrid{};  // what the running solve started from
+    HelpQuestion m_helpQuestion;  // what the running help search reads
 };
+
+template <typename Question, typename Outcome>
+void CMainDlg::AwaitOutcome(Worker<Question, Outcome>& worker, void (CMainDlg::*found)())
+{
+    // Most searches end within this moment, and then the player sees nothing of the thread.
+    if (worker.WaitFor(std::chrono::milliseconds(100)))
+        (this->*found)();
+    else
+        ShowWhetherBusy();
+}

@@ -119,15 +119,22 @@ void CMainDlg::StartSolve(SolvePurpose purpose, const Grid81& grid)
     m_solvePurpose = purpose;
     m_solveSerial = m_game.Serial();
     m_solvedGrid = grid;
+    const auto describe = purpose == SolvePurpose::SolveEnteredGame ? SolvedPuzzleText
+        : purpose == SolvePurpose::StartPastedPuzzle               ? PastedPuzzleText
+                                                                   : nullptr;
     // A queued signal, so nothing of ours is built on the worker for this thread to read.
-    m_solveWorker.Start(grid, [this] { emit SolveFinished(); });
+    m_solveWorker.Start({grid, describe}, [this] { emit SolveFinished(); });
+    AwaitOutcome(m_solveWorker, &CMainDlg::OnSolveFinished);
 }
 
 void CMainDlg::OnSolveFinished()
 {
     const std::optional<SolveOutcome> outcome = m_solveWorker.TakeOutcome();
-    if (!outcome || m_solveSerial != m_game.Serial())
-        return;  // nothing finished, or the game it was solving has been replaced since
+    if (!outcome)
+        return;  // nothing finished, or its outcome has been taken already
+    ShowWhetherBusy();
+    if (m_solveSerial != m_game.Serial())
+        return;  // the game it was solving has been replaced since
     ApplySolveOutcome(*outcome);
 }
 
@@ -137,13 +144,21 @@ void CMainDlg::ApplySolveOutcome(const SolveOutcome& outcome)
         m_ui.ShowMessage(Text(kNoAnswer));
     } else if (m_solvePurpose == SolvePurpose::SolveEnteredGame) {
         m_game.FinishEntry(m_solvedGrid, *outcome.answer);
-        m_ui.ShowMessage(Message(SolvedPuzzleText(m_solvedGrid)));
+        m_ui.ShowMessage(Message(outcome.description));
     } else if (m_solvePurpose == SolvePurpose::StartPastedPuzzle) {
         m_game.StartPuzzle(m_solvedGrid, *outcome.answer);
-        m_ui.ShowMessage(Message(PastedPuzzleText(m_solvedGrid)));
+        m_ui.ShowMessage(Message(outcome.description));
     } else {
         m_game.Complete(*outcome.answer);
     }
+}
+
+void CMainDlg::ShowWhetherBusy()
+{
+    if (m_solveWorker.IsBusy() || m_helpWorker.IsBusy())
+        setCursor(Qt::BusyCursor);
+    else
+        unsetCursor();
 }
 
 void CMainDlg::OnPrintToPaper()

@@ -61,8 +61,9 @@ public:
     // Get Result: the whole solution, over every cell, as one step. False, changing nothing,
     // when the last Quick Game was at Hell or a puzzle is being entered.
     bool RevealResult();
-    // "Give me some help!" on what the cells show; it blames the latest typed digit it can.
-    HelpAdvice Help() const;
+    // What "Give me some help!" reads (AdviseHelp): a copy of what the cells show and of
+    // when each digit was typed, since the help blames the latest typed digit it can.
+    HelpQuestion QuestionForHelp() const { return {m_entries.m_digits, m_entries.m_typed}; }
     // GetAnswer: the solver's completion of the board, as one step.
     void Complete(const Grid81& answer);
 

@@ -82,11 +82,6 @@ DoneVerdict Game::Judge() const
     return JudgeBoard(m_entries.m_digits, m_puzzle, BoardSolution());
 }
 
-HelpAdvice Game::Help() const
-{
-    return AdviseHelp(m_entries.m_digits, m_entries.m_typed);
-}
-
 bool Game::RevealResult()
 {
     // m_level is the level of the last Quick Game: loading a game or a New Game keeps it.

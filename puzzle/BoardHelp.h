@@ -29,6 +29,13 @@ struct HelpAdvice {
 // that is larger for a digit typed later. Hints and revealed digits count as typed.
 using TypingOrder = std::array<int, 81>;
 
+// What the help reads: the board and when each of its digits was typed.
+struct HelpQuestion {
+    Grid81 board{};
+    TypingOrder typed{};
+    bool operator==(const HelpQuestion&) const = default;
+};
+
 // Advice on `board` (values 0-9: the givens and the digits the player typed); the help may
 // blame only a typed digit, the latest it can. In this order:
 // - a digit that repeats in a row, column or box: of the cells whose digit repeats, the one
@@ -45,3 +52,4 @@ using TypingOrder = std::array<int, 81>;
 // The completions are counted before any step is looked for, so that techniques which
 // hold only for a board with one completion can be left out on a board with several.
 HelpAdvice AdviseHelp(const Grid81& board, const TypingOrder& typed);
+inline HelpAdvice AdviseHelp(const HelpQuestion& question) { return AdviseHelp(question.board, question.typed); }

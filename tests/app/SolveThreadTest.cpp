@@ -1,7 +1,6 @@
-// The solver's worker thread seen from the window: GetAnswer and entering a puzzle with Input game -> Solve.
+// The workers' threads seen from the window: GetAnswer, entering a puzzle with Input game -> Solve, and the help.
 // Every suite here is named SolveThread*, so a ThreadSanitizer build can run just these.
 #include "GameWindowFixture.h"
-#include "Solver.h"
 #include "SolveWorker.h"
 
 #include <atomic>
@@ -20,16 +19,19 @@ class SolveThreadDialogTest : public GameWindowFixture {
 protected:
     void TearDown() override { OpenGate(); m_dialog.reset(); }  // no worker left waiting or outliving the gate
 
-    // From now on each solve waits until the test opens the gate, so the test can act meanwhile.
-    void GateTheSolver()
+    // From now on each of the worker's searches waits until the test opens the gate, so the test can act meanwhile.
+    template <typename Question, typename Outcome>
+    void Gate(Worker<Question, Outcome>& worker, Outcome (*search)(const Question&))
     {
-        m_dialog->m_solveWorker.SetSolver([this](const Grid81& grid, Grid81& result) {
+        worker.SetSearch([this, search](const Question& question) {
             ++m_calls;
             m_gate.acquire();
             m_gate.release();
-            return SolveGrid(grid, result);
+            return search(question);
         });
     }
+    void GateTheSolver() { Gate(m_dialog->m_solveWorker, SolveAndDescribe); }
+    Qt::CursorShape Cursor() { return m_dialog->cursor().shape(); }
     void OpenGate() { m_gate.release(); }
 
     std::counting_semaphore<> m_gate{0};
@@ -46,12 +48,14 @@ TEST_F(SolveThreadDialogTest, AnswerOrNoAnswerForAReplacedGameIsDropped)
         SetGame(replacing == IDC_NEW_GAME ? kUnsolvable : kFirstRowBlank, kNoDigits, kSolvedGrid);
         Press(IDC_GET_ANSWER);
         Press(IDC_GET_ANSWER);
+        EXPECT_EQ(Cursor(), Qt::BusyCursor);
         m_ui.m_answers = {true};  // Input game: clear the board
         Press(replacing);
         const GameState replaced = State();
         OpenGate();
         ASSERT_TRUE(WaitForSolve());
         QTest::qWait(20);  // a second notice would arrive now
+        EXPECT_EQ(Cursor(), Qt::ArrowCursor);
         EXPECT_EQ(State(), replaced);
         EXPECT_TRUE(m_ui.m_messages.isEmpty());
         m_gate.acquire();  // closed again for the next round
@@ -59,14 +63,44 @@ TEST_F(SolveThreadDialogTest, AnswerOrNoAnswerForAReplacedGameIsDropped)
     EXPECT_EQ(m_calls, 4);
 }
 
-TEST_F(SolveThreadDialogTest, ClosingTheWindowWhileSolvingWaitsForTheWorker)
+TEST_F(SolveThreadDialogTest, ClosingTheWindowWhileSearchingWaitsForTheWorkers)
 {
     GateTheSolver();
+    Gate(m_dialog->m_helpWorker, AdviseHelp);
     Press(IDC_GET_ANSWER);
+    Press(IDC_GIVE_HELP);
     std::thread opener([this] { std::this_thread::sleep_for(std::chrono::milliseconds(50)); OpenGate(); });
     m_dialog.reset();
     opener.join();
-    EXPECT_EQ(m_calls, 1);
+    EXPECT_EQ(m_calls, 2);
+}
+
+using SolveThreadHelpTest = SolveThreadDialogTest;
+
+// A long help search leaves the window to the player under a busy cursor and shows its advice when it comes;
+// a second press meanwhile does nothing, and advice about a board changed since is dropped.
+TEST_F(SolveThreadHelpTest, LongSearchKeepsTheWindowAndDropsAdviceOnAChangedBoard)
+{
+    SetGame(kFirstRowBlank, kFirstRowBlank, kSolvedGrid);
+    Gate(m_dialog->m_helpWorker, AdviseHelp);
+    for (const bool typeMeanwhile : {false, true}) {
+        SCOPED_TRACE(typeMeanwhile);
+        m_ui.m_messages.clear();
+        Board().SelectCell(80);
+        Press(IDC_GIVE_HELP);
+        EXPECT_EQ(Cursor(), Qt::BusyCursor);
+        if (typeMeanwhile)
+            Type(0, Qt::Key_5);
+        Press(IDC_GIVE_HELP);
+        OpenGate();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !m_dialog->m_helpWorker.IsBusy(); }, 10000));
+        EXPECT_EQ(Cursor(), Qt::ArrowCursor);
+        EXPECT_EQ(m_ui.m_messages, typeMeanwhile ? QStringList() : QStringList({"Full house: row 1, column 1 is the last empty cell in row 1, so it takes the 4."}));
+        EXPECT_EQ(Board().GetSelectedIndex(), 0);  // the advice's cell, or where the player typed
+        EXPECT_TRUE(FocusOnList());
+        m_gate.acquire();  // closed again for the next round
+    }
+    EXPECT_EQ(m_calls, 2);
 }
 
 using SolveThreadInputGameTest = SolveThreadDialogTest;

@@ -141,7 +141,7 @@ TEST_F(GameTest, SpaceDoneGetResultAndHelpFollowTheCompletionThePlayersDigitsKee
         for (const auto& [cell, digit] : c.typed)
             m_game.EnterDigit(cell, digit);
         EXPECT_EQ(m_game.Judge(), c.done);
-        const HelpAdvice help = m_game.Help();
+        const HelpAdvice help = AdviseHelp(m_game.QuestionForHelp());
         EXPECT_EQ(std::tuple(help.kind, help.cell, help.digits), std::tuple(c.help, c.cell, c.choice));
         Game spaced = m_game;
         EXPECT_TRUE(spaced.Hint(c.space));
@@ -172,7 +172,7 @@ TEST_F(GameTest, HelpBlamesTheDigitTypedLast)
         m_game.Load(SavedGameOf(c.loaded, kTwoSolutions, kSolvedGrid));
         for (const auto& [cell, digit] : c.typed)
             digit < 0 ? void(m_game.Undo()) : m_game.EnterDigit(cell, digit);
-        const HelpAdvice help = m_game.Help();
+        const HelpAdvice help = AdviseHelp(m_game.QuestionForHelp());
         EXPECT_EQ(std::pair(help.kind, help.cell), std::pair(c.kind, c.cell));
     }
 }
