@@ -15,6 +15,7 @@ void CMainDlg::OnGiveHelp()
     m_helpQuestion = m_game.QuestionForHelp();
     m_helpWorker.Start(m_helpQuestion, [this] { emit HelpFound(); });
     AwaitOutcome(m_helpWorker, &CMainDlg::OnHelpFound);
+    FocusLevelList();  // also while the search runs on, so that keys keep reaching the game
 }
 
 void CMainDlg::OnHelpFound()
