@@ -71,6 +71,7 @@ TEST_F(GameCommandsTest, HelpPointsAtWhatIsWrongOrExplainsTheNextDigitAndWritesN
         const GameState before = State();
         m_ui.m_messages.clear();
         Press(IDC_GIVE_HELP);
+        ASSERT_TRUE(WaitForHelp());
         EXPECT_EQ(m_ui.m_messages, QStringList({test.message}));
         EXPECT_EQ(Board().GetSelectedIndex(), test.selected >= 0 ? test.selected : 80);
         EXPECT_EQ(State(), before);

@@ -89,6 +89,8 @@ protected:
     void SaveAs(const char* name) { m_ui.m_chosenPath = PathOf(name); Press(IDC_SAVE_GAME); }
     void LoadFrom(const char* name) { m_ui.m_chosenPath = PathOf(name); Press(IDC_LOAD_GAME); }
     bool WaitForSolve() { return QTest::qWaitFor([this] { return !m_dialog->m_solveWorker.IsBusy(); }, 10000); }
+    // For the sanitizers' slow builds, where a search may take longer than the moment the window waits for it.
+    bool WaitForHelp() { return QTest::qWaitFor([this] { return !m_dialog->m_helpWorker.IsBusy(); }, 10000); }
 
     QString Caption(int id) { return m_dialog->GetDlgItem(id)->property("text").toString(); }
     bool FocusOnList() { return m_dialog->focusWidget() == m_dialog->m_levelList; }
