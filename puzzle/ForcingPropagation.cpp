@@ -170,7 +170,7 @@ bool ForcingPropagation::ApplyPattern()
     ChainReason reason = ChainReason::Pattern;
     if (!step && m_rules == ForcingRules::Nested && m_longest > 1) {
         // Its removals follow from at least one removal of the derivation's own.
-        step = m_nested(m_board, m_longest - 1);
+        step = NestedChain();
         reason = ChainReason::Nested;
     }
     if (!step)
@@ -191,6 +191,21 @@ bool ForcingPropagation::ApplyPattern()
     m_patterns.push_back(std::move(*step));
     // A pattern whose removals all lie past the longest proof that matters ends the search.
     return m_order.size() > derived;
+}
+
+std::optional<Step> ForcingPropagation::NestedChain()
+{
+    std::string board;
+    board.reserve(3 * 81 + sizeof m_longest);
+    for (int cell = 0; cell < 81; ++cell) {
+        const DigitMask candidates = m_board.Candidates(cell);
+        board += {char(m_board.Value(cell)), char(candidates & 0xFF), char(candidates >> 8)};
+    }
+    board.append(reinterpret_cast<const char*>(&m_longest), sizeof m_longest);
+    const auto [known, added] = m_nestedChains.try_emplace(std::move(board));
+    if (added)
+        known->second = m_nested(m_board, m_longest - 1);
+    return known->second;
 }
 
 template <typename Visit>
