@@ -16,7 +16,7 @@ std::optional<Step> FindFishIn(const CandidateGrid& grid, int size, int digit, b
     unsigned eligible = 0;
     for (int line = 0; line < 9; ++line) {
         places[line] = grid.PositionsIn(baseFirst + line, digit);
-        const int count = BitCount(places[line]);
+        const int count = SmallBitCount(places[line]);
         if (count >= 2 && count <= size)
             eligible |= 1u << line;
     }

@@ -126,7 +126,7 @@ void ForcingPropagation::FollowOff(int cell, int digit)
     const bool dynamic = m_rules != ForcingRules::Static;
     // The cell's last digit.
     const DigitMask left = m_liveDigits[cell];
-    if (m_rules != ForcingRules::OneDigit && CountDigits(left) <= 1
+    if (m_rules != ForcingRules::OneDigit && (left & (left - 1)) == 0
         && (dynamic || CountDigits(m_grid.Candidates(cell)) == 2)) {
         m_pending.clear();
         for (int other = 1; other <= 9; ++other)
@@ -141,16 +141,16 @@ void ForcingPropagation::FollowOff(int cell, int digit)
     }
     // The digit's last place in each unit of the cell.
     for (const int unit : UnitsOfCell(cell)) {
+        const CellSet places = m_live[digit] & UnitSet(unit);
+        if (!places.AtMostOne())
+            continue;
         const CellSet given = m_grid.CellsWith(digit) & UnitSet(unit);
         if (!dynamic && given.Count() != 2)
-            continue;
-        const CellSet places = m_live[digit] & UnitSet(unit);
-        if (places.Count() > 1)
             continue;
         m_pending.clear();
         for (const int other : given - places)
             m_pending.push_back(Literal(other, digit, false));
-        if (places.Count() == 1) {
+        if (places.Any()) {
             Derive(Literal(places.First(), digit, true), ChainReason::LastPlace, unit);
         } else if (!given.Empty() && m_contradiction.empty()) {
             m_contradiction = m_pending;

@@ -80,7 +80,7 @@ std::optional<Step> FirstHiddenSubset(const CandidateGrid& grid, int size, const
         DigitMask eligible = 0;  // digits with no more places than the subset has cells
         for (int digit = 1; digit <= 9; ++digit) {
             positions[size_t(digit)] = grid.PositionsIn(unit, digit);
-            const int places = BitCount(positions[size_t(digit)]);
+            const int places = SmallBitCount(positions[size_t(digit)]);
             if (places >= 1 && places <= size)
                 eligible |= DigitBit(digit);
         }
