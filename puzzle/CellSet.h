@@ -54,7 +54,10 @@ public:
     }
     constexpr int Count() const { return BitCount(m_low) + BitCount(m_high); }
     constexpr bool Empty() const { return (m_low | m_high) == 0; }
-    constexpr bool AtMostOne() const { return (m_low & (m_low - 1)) == 0 && (m_high & (m_high - 1)) == 0 && (m_low == 0 || m_high == 0); }
+    constexpr bool AtMostOne() const
+    {
+        return (m_low & (m_low - 1)) == 0 && (m_high & (m_high - 1)) == 0 && (m_low == 0 || m_high == 0);
+    }
     constexpr bool Any() const { return !Empty(); }
     // The lowest cell, -1 when empty.
     constexpr int First() const

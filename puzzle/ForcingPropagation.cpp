@@ -124,7 +124,7 @@ void ForcingPropagation::Follow(int literal)
 void ForcingPropagation::FollowOff(int cell, int digit)
 {
     const bool dynamic = m_rules != ForcingRules::Static;
-    // The cell's last digit.
+    // The cell's last digit: at most one left.
     const DigitMask left = m_liveDigits[cell];
     if (m_rules != ForcingRules::OneDigit && (left & (left - 1)) == 0
         && (dynamic || CountDigits(m_grid.Candidates(cell)) == 2)) {

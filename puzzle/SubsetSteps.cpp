@@ -36,8 +36,8 @@ std::optional<Step> FindNakedSubset(const CandidateGrid& grid, int size, const P
         std::array<unsigned, 9> candidates{};
         unsigned eligible = 0;  // empty cells with no more candidates than the subset has
         for (int i = 0; i < 9; ++i) {
-            candidates[size_t(i)] = grid.Candidates(cells[size_t(i)]);
-            const int count = CountDigits(DigitMask(candidates[size_t(i)]));
+            candidates[i] = grid.Candidates(cells[i]);
+            const int count = CountDigits(DigitMask(candidates[i]));
             if (count >= 1 && count <= size)
                 eligible |= 1u << i;
         }
@@ -45,18 +45,18 @@ std::optional<Step> FindNakedSubset(const CandidateGrid& grid, int size, const P
             const DigitMask digits = DigitMask(covered);
             bool removes = false;
             for (int i = 0; i < 9; ++i)
-                removes = removes || ((chosen & (1u << i)) == 0 && (candidates[size_t(i)] & digits) != 0);
+                removes = removes || ((chosen & (1u << i)) == 0 && (candidates[i] & digits) != 0);
             if (!removes)
                 return false;
             Step step;
             for (int i = 0; i < 9; ++i) {
                 if ((chosen & (1u << i)) != 0) {
-                    step.cells.push_back(cells[size_t(i)]);
-                    ReadCell(step, cells[size_t(i)]);
+                    step.cells.push_back(cells[i]);
+                    ReadCell(step, cells[i]);
                     continue;
                 }
-                for (const int digit : DigitsOf(DigitMask(candidates[size_t(i)] & digits)))
-                    step.eliminations.push_back({cells[size_t(i)], digit});
+                for (const int digit : DigitsOf(DigitMask(candidates[i] & digits)))
+                    step.eliminations.push_back({cells[i], digit});
             }
             found = SubsetStep(std::move(step), NakedTechniques[size - 2], digits, unit);
             return found.has_value();
@@ -79,8 +79,8 @@ std::optional<Step> FirstHiddenSubset(const CandidateGrid& grid, int size, const
         std::array<unsigned, 10> positions{};  // by digit
         DigitMask eligible = 0;  // digits with no more places than the subset has cells
         for (int digit = 1; digit <= 9; ++digit) {
-            positions[size_t(digit)] = grid.PositionsIn(unit, digit);
-            const int places = SmallBitCount(positions[size_t(digit)]);
+            positions[digit] = grid.PositionsIn(unit, digit);
+            const int places = SmallBitCount(positions[digit]);
             if (places >= 1 && places <= size)
                 eligible |= DigitBit(digit);
         }
@@ -88,7 +88,7 @@ std::optional<Step> FirstHiddenSubset(const CandidateGrid& grid, int size, const
             const DigitMask digits = DigitMask(chosen);
             bool removes = false;
             for (int i = 0; i < 9; ++i)
-                removes = removes || ((covered & (1u << i)) != 0 && (grid.Candidates(cells[size_t(i)]) & ~digits) != 0);
+                removes = removes || ((covered & (1u << i)) != 0 && (grid.Candidates(cells[i]) & ~digits) != 0);
             if (!removes)
                 return false;
             Step step;
@@ -97,9 +97,9 @@ std::optional<Step> FirstHiddenSubset(const CandidateGrid& grid, int size, const
             for (int i = 0; i < 9; ++i) {
                 if ((covered & (1u << i)) == 0)
                     continue;
-                step.cells.push_back(cells[size_t(i)]);
-                for (const int digit : DigitsOf(DigitMask(grid.Candidates(cells[size_t(i)]) & ~digits)))
-                    step.eliminations.push_back({cells[size_t(i)], digit});
+                step.cells.push_back(cells[i]);
+                for (const int digit : DigitsOf(DigitMask(grid.Candidates(cells[i]) & ~digits)))
+                    step.eliminations.push_back({cells[i], digit});
             }
             if (auto subset = SubsetStep(std::move(step), HiddenTechniques[size - 2], digits, unit))
                 found = accept(std::move(*subset));
