@@ -12,7 +12,7 @@
 using DigitMask = std::uint16_t;
 
 constexpr DigitMask DigitBit(int digit) { return DigitMask(1u << digit); }
-constexpr int CountDigits(DigitMask mask) { return BitCount(unsigned(mask)); }
+constexpr int CountDigits(DigitMask mask) { return SmallBitCount(mask); }
 constexpr int LowestDigit(DigitMask mask) { return std::countr_zero(unsigned(mask)); }
 
 class CandidateGrid {

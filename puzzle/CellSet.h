@@ -1,6 +1,7 @@
 // A set of grid cells as two machine words, for the techniques that compare whole units at once.
 #pragma once
 
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <vector>
@@ -14,6 +15,16 @@ constexpr int BitCount(std::uint64_t bits)
     bits = (bits + (bits >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
     return int((bits * 0x0101010101010101u) >> 56);
 }
+
+// BitCount of a mask below 1 << 10 (digits, places in a unit, lines) from a table: the subset
+// and fish searches count such masks in their innermost loops.
+inline constexpr auto SmallBitCounts = [] {
+    std::array<std::uint8_t, 1 << 10> counts{};
+    for (unsigned bits = 0; bits < counts.size(); ++bits)
+        counts[bits] = std::uint8_t(BitCount(bits));
+    return counts;
+}();
+constexpr int SmallBitCount(unsigned bits) { return SmallBitCounts[bits]; }
 
 // Cells 0-63 live in the first word, 64-80 in the second.
 class CellSet {
@@ -43,6 +54,10 @@ public:
     }
     constexpr int Count() const { return BitCount(m_low) + BitCount(m_high); }
     constexpr bool Empty() const { return (m_low | m_high) == 0; }
+    constexpr bool AtMostOne() const
+    {
+        return (m_low & (m_low - 1)) == 0 && (m_high & (m_high - 1)) == 0 && (m_low == 0 || m_high == 0);
+    }
     constexpr bool Any() const { return !Empty(); }
     // The lowest cell, -1 when empty.
     constexpr int First() const

@@ -1,5 +1,6 @@
 // X-Wing, Swordfish and Jellyfish: a digit whose places in n lines lie in n crossing lines.
 #include "GridUnits.h"
+#include "LockedSets.h"
 #include "StepTechniques.h"
 
 namespace {
@@ -15,23 +16,17 @@ std::optional<Step> FindFishIn(const CandidateGrid& grid, int size, int digit, b
     unsigned eligible = 0;
     for (int line = 0; line < 9; ++line) {
         places[line] = grid.PositionsIn(baseFirst + line, digit);
-        const int count = BitCount(places[line]);
+        const int count = SmallBitCount(places[line]);
         if (count >= 2 && count <= size)
             eligible |= 1u << line;
     }
-    for (SubsetsOfSize subsets(eligible, size); !subsets.Done(); subsets.Next()) {
-        const unsigned base = subsets.Current();
-        unsigned cover = 0;
-        for (int line = 0; line < 9; ++line)
-            if ((base & (1u << line)) != 0)
-                cover |= places[line];
-        if (BitCount(cover) != size)
-            continue;
+    std::optional<Step> found;
+    FindLockedSet(eligible, size, places, [&](unsigned base, unsigned cover) {
         bool removes = false;
         for (int line = 0; line < 9; ++line)
             removes = removes || ((cover & (1u << line)) != 0 && (grid.PositionsIn(coverFirst + line, digit) & ~base) != 0);
         if (!removes)
-            continue;
+            return false;
         Step step;
         for (int line = 0; line < 9; ++line) {
             if ((base & (1u << line)) == 0)
@@ -52,13 +47,14 @@ std::optional<Step> FindFishIn(const CandidateGrid& grid, int size, int digit, b
                     step.eliminations.push_back({cells[i], digit});
         }
         if (step.eliminations.empty())
-            continue;
+            return false;
         step.technique = FishTechniques[size - 2];
         step.difficulty = BaseDifficulty(step.technique);
         step.digits = {digit};
-        return step;
-    }
-    return std::nullopt;
+        found = std::move(step);
+        return true;
+    });
+    return found;
 }
 
 }  // namespace

@@ -124,9 +124,9 @@ void ForcingPropagation::Follow(int literal)
 void ForcingPropagation::FollowOff(int cell, int digit)
 {
     const bool dynamic = m_rules != ForcingRules::Static;
-    // The cell's last digit.
+    // The cell's last digit: at most one left.
     const DigitMask left = m_liveDigits[cell];
-    if (m_rules != ForcingRules::OneDigit && CountDigits(left) <= 1
+    if (m_rules != ForcingRules::OneDigit && (left & (left - 1)) == 0
         && (dynamic || CountDigits(m_grid.Candidates(cell)) == 2)) {
         m_pending.clear();
         for (int other = 1; other <= 9; ++other)
@@ -141,16 +141,16 @@ void ForcingPropagation::FollowOff(int cell, int digit)
     }
     // The digit's last place in each unit of the cell.
     for (const int unit : UnitsOfCell(cell)) {
+        const CellSet places = m_live[digit] & UnitSet(unit);
+        if (!places.AtMostOne())
+            continue;
         const CellSet given = m_grid.CellsWith(digit) & UnitSet(unit);
         if (!dynamic && given.Count() != 2)
-            continue;
-        const CellSet places = m_live[digit] & UnitSet(unit);
-        if (places.Count() > 1)
             continue;
         m_pending.clear();
         for (const int other : given - places)
             m_pending.push_back(Literal(other, digit, false));
-        if (places.Count() == 1) {
+        if (places.Any()) {
             Derive(Literal(places.First(), digit, true), ChainReason::LastPlace, unit);
         } else if (!given.Empty() && m_contradiction.empty()) {
             m_contradiction = m_pending;
@@ -170,7 +170,7 @@ bool ForcingPropagation::ApplyPattern()
     ChainReason reason = ChainReason::Pattern;
     if (!step && m_rules == ForcingRules::Nested && m_longest > 1) {
         // Its removals follow from at least one removal of the derivation's own.
-        step = m_nested(m_board, m_longest - 1);
+        step = NestedChain();
         reason = ChainReason::Nested;
     }
     if (!step)
@@ -191,6 +191,21 @@ bool ForcingPropagation::ApplyPattern()
     m_patterns.push_back(std::move(*step));
     // A pattern whose removals all lie past the longest proof that matters ends the search.
     return m_order.size() > derived;
+}
+
+std::optional<Step> ForcingPropagation::NestedChain()
+{
+    std::string board;
+    board.reserve(3 * 81 + sizeof m_longest);
+    for (int cell = 0; cell < 81; ++cell) {
+        const DigitMask candidates = m_board.Candidates(cell);
+        board += {char(m_board.Value(cell)), char(candidates & 0xFF), char(candidates >> 8)};
+    }
+    board.append(reinterpret_cast<const char*>(&m_longest), sizeof m_longest);
+    const auto [known, added] = m_nestedChains.try_emplace(std::move(board));
+    if (added)
+        known->second = m_nested(m_board, m_longest - 1);
+    return known->second;
 }
 
 template <typename Visit>

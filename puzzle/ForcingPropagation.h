@@ -10,6 +10,8 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 // What may follow from what, from the plainest rules up.
@@ -82,6 +84,8 @@ private:
     // Where nothing else follows: the removals of a pattern or nested chain on the board as
     // the derivation leaves it. False when none derives anything.
     bool ApplyPattern();
+    // The nested chain on the board as the derivation leaves it, searched once per board and bound.
+    std::optional<Step> NestedChain();
     template <typename Visit>
     void ForEachAncestor(const std::vector<int>& literals, Visit visit) const;
 
@@ -100,6 +104,8 @@ private:
     std::vector<int> m_pending;        // the parents of the literal being derived
     std::vector<int> m_order;
     std::vector<Step> m_patterns;
+    // Different assumptions often leave the same board, where the nested chain is the same.
+    std::unordered_map<std::string, std::optional<Step>> m_nestedChains;
     std::vector<int> m_contradiction;
     int m_contradictionCell = -1;
     int m_contradictionUnit = -1;

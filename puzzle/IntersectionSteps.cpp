@@ -46,6 +46,9 @@ std::optional<Step> FirstIntersection(const CandidateGrid& grid, bool pointing, 
             continue;
         const CellSet& withDigit = grid.CellsWith(digit);
         for (int box = 0; box < 9; ++box) {
+            // Either way the digit must have a place in the box.
+            if ((withDigit & UnitSet(BoxUnit(box))).Empty())
+                continue;
             for (const int line : LinesThroughBox(box)) {
                 const int from = pointing ? BoxUnit(box) : line;
                 const int within = pointing ? line : BoxUnit(box);

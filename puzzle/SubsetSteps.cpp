@@ -1,8 +1,10 @@
 // Naked and hidden pairs, triples and quads within one unit.
 #include "DirectSteps.h"
 #include "GridUnits.h"
+#include "LockedSets.h"
 #include "StepTechniques.h"
 
+#include <array>
 #include <utility>
 
 namespace {
@@ -26,29 +28,26 @@ std::optional<Step> SubsetStep(Step step, Technique technique, DigitMask digits,
 
 std::optional<Step> FindNakedSubset(const CandidateGrid& grid, int size, const PatternScope& scope)
 {
-    for (int unit = 0; unit < UnitCount; ++unit) {
+    std::optional<Step> found;
+    for (int unit = 0; unit < UnitCount && !found; ++unit) {
         if ((scope.units & (1u << unit)) == 0)
             continue;
         const auto& cells = UnitCells(unit);
+        std::array<unsigned, 9> candidates{};
         unsigned eligible = 0;  // empty cells with no more candidates than the subset has
         for (int i = 0; i < 9; ++i) {
-            const int count = CountDigits(grid.Candidates(cells[i]));
+            candidates[i] = grid.Candidates(cells[i]);
+            const int count = CountDigits(DigitMask(candidates[i]));
             if (count >= 1 && count <= size)
                 eligible |= 1u << i;
         }
-        for (SubsetsOfSize subsets(eligible, size); !subsets.Done(); subsets.Next()) {
-            const unsigned chosen = subsets.Current();
-            DigitMask digits = 0;
-            for (int i = 0; i < 9; ++i)
-                if ((chosen & (1u << i)) != 0)
-                    digits |= grid.Candidates(cells[i]);
-            if (CountDigits(digits) != size)
-                continue;
+        FindLockedSet(eligible, size, candidates, [&](unsigned chosen, unsigned covered) {
+            const DigitMask digits = DigitMask(covered);
             bool removes = false;
             for (int i = 0; i < 9; ++i)
-                removes = removes || ((chosen & (1u << i)) == 0 && (grid.Candidates(cells[i]) & digits) != 0);
+                removes = removes || ((chosen & (1u << i)) == 0 && (candidates[i] & digits) != 0);
             if (!removes)
-                continue;
+                return false;
             Step step;
             for (int i = 0; i < 9; ++i) {
                 if ((chosen & (1u << i)) != 0) {
@@ -56,14 +55,14 @@ std::optional<Step> FindNakedSubset(const CandidateGrid& grid, int size, const P
                     ReadCell(step, cells[i]);
                     continue;
                 }
-                for (const int digit : DigitsOf(DigitMask(grid.Candidates(cells[i]) & digits)))
+                for (const int digit : DigitsOf(DigitMask(candidates[i] & digits)))
                     step.eliminations.push_back({cells[i], digit});
             }
-            if (auto found = SubsetStep(std::move(step), NakedTechniques[size - 2], digits, unit))
-                return found;
-        }
+            found = SubsetStep(std::move(step), NakedTechniques[size - 2], digits, unit);
+            return found.has_value();
+        });
     }
-    return std::nullopt;
+    return found;
 }
 
 namespace {
@@ -72,45 +71,42 @@ namespace {
 template <typename Accept>
 std::optional<Step> FirstHiddenSubset(const CandidateGrid& grid, int size, const PatternScope& scope, Accept accept)
 {
-    for (int unit = 0; unit < UnitCount; ++unit) {
+    std::optional<Step> found;
+    for (int unit = 0; unit < UnitCount && !found; ++unit) {
         if ((scope.units & (1u << unit)) == 0)
             continue;
         const auto& cells = UnitCells(unit);
+        std::array<unsigned, 10> positions{};  // by digit
         DigitMask eligible = 0;  // digits with no more places than the subset has cells
         for (int digit = 1; digit <= 9; ++digit) {
-            const int places = BitCount(grid.PositionsIn(unit, digit));
+            positions[digit] = grid.PositionsIn(unit, digit);
+            const int places = SmallBitCount(positions[digit]);
             if (places >= 1 && places <= size)
                 eligible |= DigitBit(digit);
         }
-        for (SubsetsOfSize subsets(eligible, size); !subsets.Done(); subsets.Next()) {
-            const DigitMask digits = DigitMask(subsets.Current());
-            unsigned positions = 0;
-            for (int digit = 1; digit <= 9; ++digit)
-                if ((digits & DigitBit(digit)) != 0)
-                    positions |= grid.PositionsIn(unit, digit);
-            if (BitCount(positions) != size)
-                continue;
+        FindLockedSet(eligible, size, positions, [&](unsigned chosen, unsigned covered) {
+            const DigitMask digits = DigitMask(chosen);
             bool removes = false;
             for (int i = 0; i < 9; ++i)
-                removes = removes || ((positions & (1u << i)) != 0 && (grid.Candidates(cells[i]) & ~digits) != 0);
+                removes = removes || ((covered & (1u << i)) != 0 && (grid.Candidates(cells[i]) & ~digits) != 0);
             if (!removes)
-                continue;
+                return false;
             Step step;
             for (const int digit : DigitsOf(digits))
                 ReadDigit(step, digit, UnitSet(unit));
             for (int i = 0; i < 9; ++i) {
-                if ((positions & (1u << i)) == 0)
+                if ((covered & (1u << i)) == 0)
                     continue;
                 step.cells.push_back(cells[i]);
                 for (const int digit : DigitsOf(DigitMask(grid.Candidates(cells[i]) & ~digits)))
                     step.eliminations.push_back({cells[i], digit});
             }
-            if (auto found = SubsetStep(std::move(step), HiddenTechniques[size - 2], digits, unit))
-                if (auto accepted = accept(std::move(*found)))
-                    return accepted;
-        }
+            if (auto subset = SubsetStep(std::move(step), HiddenTechniques[size - 2], digits, unit))
+                found = accept(std::move(*subset));
+            return found.has_value();
+        });
     }
-    return std::nullopt;
+    return found;
 }
 
 }  // namespace
