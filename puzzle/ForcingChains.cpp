@@ -63,8 +63,8 @@ public:
         const bool opposites = m_options.rules != ForcingRules::OneDigit
                             && (m_options.forms & (ContradictionForm | BothWaysForm)) != 0;
         const bool others = (m_options.forms & ~ContradictionForm) != 0;
-        m_consequences.assign(LiteralCount, {});
-        m_recorded.assign(LiteralCount, false);
+        m_consequences.clear();
+        m_recordedAt.assign(LiteralCount, -1);
         // The literals worth concluding: a candidate still open that holds, or one ruled out.
         for (int cell = 0; cell < 81; ++cell) {
             for (int digit = 1; digit <= 9; ++digit) {
@@ -126,20 +126,22 @@ private:
 
     void Record(int assumption)
     {
-        Consequences& consequences = m_consequences[assumption];
-        consequences.derived.fill(0);
+        m_recordedAt[assumption] = int(m_consequences.size());
+        Consequences& consequences = m_consequences.emplace_back();
         for (const int literal : m_propagation.Order())
             if (literal != assumption && m_propagation.FollowsFromAssumption(literal))
                 consequences.derived[size_t(literal / 64)] |= std::uint64_t(1) << (literal % 64);
         if (Eager())
             KeepSizes(assumption);
-        m_recorded[assumption] = true;
     }
+
+    Consequences& ConsequencesOf(int assumption) { return m_consequences[size_t(m_recordedAt[assumption])]; }
+    const Consequences& ConsequencesOf(int assumption) const { return m_consequences[size_t(m_recordedAt[assumption])]; }
 
     void KeepSizes(int assumption)
     {
         m_propagation.SizeEach(m_sizes);
-        Consequences& consequences = m_consequences[assumption];
+        Consequences& consequences = ConsequencesOf(assumption);
         consequences.sizes.clear();
         for (const int literal : m_propagation.Order())
             if (literal != assumption)
@@ -149,7 +151,7 @@ private:
 
     int SizeOf(int assumption, int literal) const
     {
-        const auto& sizes = m_consequences[assumption].sizes;
+        const auto& sizes = ConsequencesOf(assumption).sizes;
         const auto found = std::lower_bound(sizes.begin(), sizes.end(), std::pair(literal, 0));
         return found != sizes.end() && found->first == literal ? found->second : 0;
     }
@@ -168,10 +170,10 @@ private:
     {
         LiteralSet common = m_news;
         for (const int assumption : conclusion.assumptions) {
-            if (!m_recorded[assumption])
+            if (m_recordedAt[assumption] < 0)
                 return;  // that assumption came to a contradiction
             for (int w = 0; w < LiteralWords; ++w)
-                common[size_t(w)] &= m_consequences[assumption].derived[size_t(w)];
+                common[size_t(w)] &= ConsequencesOf(assumption).derived[size_t(w)];
         }
         for (int w = 0; w < LiteralWords; ++w) {
             for (std::uint64_t bits = common[size_t(w)]; bits != 0; bits &= bits - 1) {
@@ -204,7 +206,7 @@ private:
                     candidate.size += SizeOf(assumption, candidate.conclusion.literal);
             }
             if (!Eager())
-                m_consequences[assumption].sizes.clear();
+                ConsequencesOf(assumption).sizes.clear();
         }
         for (Candidate& candidate : m_pending) {
             candidate.conclusion.size = candidate.size + BranchOffset;
@@ -296,8 +298,10 @@ private:
     bool m_first = false;
     int m_longest = 1 << 20;
     std::vector<std::uint16_t> m_sizes;
-    std::vector<Consequences> m_consequences;  // by assumption
-    std::vector<bool> m_recorded;
+    // Only for the assumptions recorded, a few hundred of the literals: the nested chains start
+    // thousands of searches, and clearing room for every literal in each was dear.
+    std::vector<Consequences> m_consequences;  // in the order recorded
+    std::vector<int> m_recordedAt;             // by assumption, its index there, or -1
     LiteralSet m_news{};
     std::vector<Candidate> m_pending;
     std::optional<Conclusion> m_best;

@@ -46,8 +46,12 @@ bool ForcingPropagation::Run(int assumption, int longest)
         m_live[digit] = m_grid.CellsWith(digit);
     for (int cell = 0; cell < 81; ++cell)
         m_liveDigits[cell] = m_grid.Candidates(cell);
-    if (m_rules >= ForcingRules::DynamicPlus)
+    if (m_rules >= ForcingRules::DynamicPlus) {
         m_board = m_grid;
+        for (int cell = 0; cell < 81; ++cell)
+            m_searched[cell] = m_grid.Candidates(cell);
+        m_clean.fill({0, 0});
+    }
     m_order.clear();
     m_parents.clear();
     m_patterns.clear();
@@ -163,10 +167,31 @@ bool ForcingPropagation::ApplyPattern()
 {
     // The grid the derivation starts from shows no pattern (the easier techniques come first),
     // so new ones form only where the derivation changed something.
+    // Nor do they form again where a finder found none and nothing changed since.
+    PatternScope changedSince{0, 0};
+    for (int cell = 0; cell < 81; ++cell) {
+        const DigitMask changed = m_searched[cell] ^ m_board.Candidates(cell);
+        if (changed == 0)
+            continue;
+        m_searched[cell] = m_board.Candidates(cell);
+        changedSince.digits |= changed;
+        for (const int unit : UnitsOfCell(cell))
+            changedSince.units |= 1u << unit;
+    }
+    for (PatternScope& clean : m_clean) {
+        clean.digits &= ~changedSince.digits;
+        clean.units &= ~changedSince.units;
+    }
+    static_assert(std::size(Patterns) == std::tuple_size_v<decltype(m_clean)>);
     std::optional<Step> step;
-    for (const PatternFinder find : Patterns)
-        if ((step = find(m_board, m_changed)))
-            break;
+    for (size_t i = 0; i < std::size(Patterns) && !step; ++i) {
+        PatternScope& clean = m_clean[i];
+        const PatternScope scope{m_changed.digits & ~clean.digits, m_changed.units & ~clean.units};
+        if (!(step = Patterns[i](m_board, scope))) {
+            clean.digits |= scope.digits;
+            clean.units |= scope.units;
+        }
+    }
     ChainReason reason = ChainReason::Pattern;
     if (!step && m_rules == ForcingRules::Nested && m_longest > 1) {
         // Its removals follow from at least one removal of the derivation's own.

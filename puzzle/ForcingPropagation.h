@@ -98,6 +98,9 @@ private:
     std::array<DigitMask, 81> m_liveDigits{};
     CandidateGrid m_board;             // the grid as the derivation leaves it, for the patterns
     PatternScope m_changed;            // the digits and units the derivation changed
+    // The candidates as the pattern finders last searched them, and by finder where it found none since.
+    std::array<DigitMask, 81> m_searched{};
+    std::array<PatternScope, 11> m_clean{};
     std::vector<unsigned> m_stamp;     // the round in which each literal was derived
     std::vector<Derivation> m_derivations;
     std::vector<int> m_parents;
