@@ -268,6 +268,23 @@ message_shown entry-solved
 shot entry-board
 for cell in 0 39 78; do digit_in "$cell" "entry-solved-$cell"; done
 
+# Help on a board whose next step is a nested forcing chain searches for seconds: meanwhile the
+# window still draws (the cell under the pointer gets its red outline) and shows no message yet;
+# the advice comes when the search ends.
+hard=000000001000002340035000060072000000650007080803025076086530000320076000507208600
+printf '%s\r\n%s\r\n%s\r\n0\r\n' "$hard" "$hard" \
+  764389521198652347235714869972863415651947283843125976486531792329476158517298634 >"$entry/hard.sav"
+choose_file 523 Open "$entry/hard.sav"  # Load Game
+xdotool mousemove $(( ORIGIN_X + 505 )) $(( ORIGIN_Y + 495 )) click 1  # Give me some help!
+point_at 40
+shot help-searching
+! window_up 0.2 "$(basename "$GAME")" >/dev/null || fail "the help answered before the window could be used ($SHOT)"
+[[ $(pixel "$SHOT" $(( $(cell_left 40) + 1 )) $(( $(cell_top 40) + 24 ))) == *20[01],0,0* ]] ||
+  fail "the window did not draw the pointer's cell while the help searched ($SHOT)"
+window_up 120 "$(basename "$GAME")" >/dev/null || fail "the help's search never answered"
+shot help-advice
+xdotool key Return
+
 xdotool key Escape
 QUESTION=$(window_up 10 Question) || fail "Escape did not ask the quit question"
 shot question
